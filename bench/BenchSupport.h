@@ -1,0 +1,21 @@
+#pragma once
+// A four-year one-minute series like the pre-calculated ones (weekends and a few quiet minutes without
+// bars), written to a temporary data folder.
+#include "data/HistoricalData.h"
+
+#include <string>
+
+class BenchData {
+public:
+    BenchData();
+    ~BenchData();
+    // USDJPY at one minute over 2007–2010, expanded onto the grid and saved as the ohlc file.
+    const THistoricalData& minuteSeries() const { return series_; }
+    std::string root() const { return root_; }
+
+private:
+    std::string root_;
+    THistoricalData series_;
+};
+
+THistoricalData makeMinuteSeries();
