@@ -1,5 +1,6 @@
 #include "data/ConversionTable.h"
 
+#include "data/HistoricalData.h"
 #include "data/PairList.h"
 #include "domain/DateTime.h"
 #include "domain/Folders.h"
@@ -105,4 +106,53 @@ double TConversionTable::getConversionRate(TPair pair, std::int32_t time) const 
     TPair cross;
     cross.setStr(pair.getBaseCurrency() + "JPY");
     return getPrice(cross, getRateValue(cross, time));
+}
+
+void TConversionRateBuilder::addCross(TPair cross, const THistoricalData& history) {
+    const int c = TConversionTable::columnOf(cross);
+    if (c < 0) {
+        throw std::out_of_range(cross.getToString() + " is not a yen cross");
+    }
+    auto& days = lastCloses_[static_cast<size_t>(c)];
+    days.clear();
+    for (const THistoricalRecord& bar : history.items()) {
+        if (isMissing(bar.close)) {
+            continue;
+        }
+        const std::int32_t day = dateStampOf(bar.time);
+        if (!days.empty() && days.back().first == day) {
+            days.back().second = bar.close;
+        } else {
+            days.emplace_back(day, bar.close);
+        }
+    }
+}
+
+std::string TConversionRateBuilder::toText() const {
+    std::int32_t first = INT32_MAX;
+    std::int32_t last = INT32_MIN;
+    for (const auto& days : lastCloses_) {
+        if (!days.empty()) {
+            first = std::min(first, days.front().first);
+            last = std::max(last, days.back().first);
+        }
+    }
+    std::string text;
+    if (first > last) {
+        return text;
+    }
+    std::array<size_t, TConversionTable::crossCount> next{};
+    for (std::int32_t day = first; day <= last; day += minutesPerDay) {
+        text += std::to_string(day);
+        for (size_t c = 0; c < TConversionTable::crossCount; ++c) {
+            const auto& days = lastCloses_[c];
+            std::int32_t rate = missingValue;
+            if (next[c] < days.size() && days[next[c]].first == day) {
+                rate = days[next[c]++].second;
+            }
+            text += "," + std::to_string(rate);
+        }
+        text += "\r\n";
+    }
+    return text;
 }

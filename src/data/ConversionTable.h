@@ -44,3 +44,17 @@ private:
 
 // The program's one conversion table, set by its owner.
 extern TConversionTable* conversionTable;
+
+class THistoricalData;
+
+// Builds conversionrate.txt from the one-minute histories of the yen crosses: one line per calendar day
+// from the first to the last day with a bar of any cross; each rate is the day's last close, missing on
+// a day without bars.
+class TConversionRateBuilder {
+public:
+    void addCross(TPair cross, const THistoricalData& history);
+    std::string toText() const;
+
+private:
+    std::array<std::vector<std::pair<std::int32_t, std::int32_t>>, TConversionTable::crossCount> lastCloses_;
+};
