@@ -39,7 +39,11 @@ BenchData::BenchData() {
     ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
     createDataFolders();
     series_ = makeMinuteSeries();
-    series_.save();
+    for (int q = 0; q < TQuorvaneTimeStep::count; ++q) {
+        THistoricalData converted;
+        series_.convertTo(converted, stamp2007, TQuorvaneTimeStep(q).getTimeStep());
+        converted.save();
+    }
 }
 
 BenchData::~BenchData() {

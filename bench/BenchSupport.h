@@ -9,7 +9,7 @@ class BenchData {
 public:
     BenchData();
     ~BenchData();
-    // USDJPY at one minute over 2007–2010, expanded onto the grid and saved as the ohlc file.
+    // USDJPY at one minute over 2007–2010, on the grid; saved as the ohlc files of the six steps.
     const THistoricalData& minuteSeries() const { return series_; }
     std::string root() const { return root_; }
 
