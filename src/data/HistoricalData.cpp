@@ -158,8 +158,9 @@ void THistoricalData::loadWindow(TPair p, TTimeStep s, std::int32_t time, std::i
     loadWindowFromFile(getOhlcFileName(p, s), start, end);
 }
 
-void THistoricalData::saveToFile(const std::string& fileName) const {
-    std::vector<std::int32_t> data(static_cast<size_t>(hst::headerRecords + getCount()) * 4, 0);
+std::vector<char> THistoricalData::toFileBytes() const {
+    std::vector<char> bytes(static_cast<size_t>((hst::headerRecords + getCount()) * hst::recordSize), 0);
+    auto* data = reinterpret_cast<std::int32_t*>(bytes.data());
     data[0] = pair.getSerial();
     data[4] = timeStep.getSerial();
     data[8] = getFirstTime();
@@ -167,7 +168,7 @@ void THistoricalData::saveToFile(const std::string& fileName) const {
     for (int r = 4; r < hst::headerRecords; ++r) {
         data[static_cast<size_t>(r) * 4] = tag;
     }
-    std::int32_t* out = data.data() + hst::headerRecords * 4;
+    std::int32_t* out = data + hst::headerRecords * 4;
     for (const THistoricalRecord& r : items_) {
         out[0] = hst::mask(r.open, r.time, 0);
         out[1] = hst::mask(r.high, r.time, 1);
@@ -175,8 +176,13 @@ void THistoricalData::saveToFile(const std::string& fileName) const {
         out[3] = hst::mask(r.close, r.time, 3);
         out += 4;
     }
+    return bytes;
+}
+
+void THistoricalData::saveToFile(const std::string& fileName) const {
+    const std::vector<char> bytes = toFileBytes();
     AtomicFileWriter writer(fileName);
-    writer.write(data.data(), data.size() * sizeof(std::int32_t));
+    writer.write(bytes.data(), bytes.size());
     writer.commit();
 }
 
@@ -197,7 +203,8 @@ void THistoricalData::expand(std::int32_t start, std::int32_t end) {
     items_ = std::move(grid);
 }
 
-void THistoricalData::convertTo(THistoricalData& dest, std::int32_t origin, TTimeStep targetStep) const {
+void THistoricalData::convertTo(THistoricalData& dest, std::int32_t origin, TTimeStep targetStep,
+                               std::int32_t end) const {
     dest.clear();
     if (timeStep.getSerial() > targetStep.getSerial()) {
         showMessage(MessageKind::Error, "より小さな timeScale に変換しようとしています");
@@ -206,7 +213,7 @@ void THistoricalData::convertTo(THistoricalData& dest, std::int32_t origin, TTim
     dest.pair = pair;
     dest.timeStep = targetStep;
     dest.tag = tag;
-    const std::int32_t n = std::max(0, timeToIndex(stamp2011, targetStep, origin));
+    const std::int32_t n = std::max(0, timeToIndex(end, targetStep, origin));
     auto& out = dest.items_;
     out.resize(static_cast<size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) {

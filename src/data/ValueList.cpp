@@ -4,6 +4,7 @@
 #include "platform/FileIo.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -67,20 +68,30 @@ std::string getValueListFileName(TPair pair, TTimeStep timeStep, TCalcValueType 
     return name + ".vll";
 }
 
-void TValueList::save() const {
-    std::vector<float> data(static_cast<size_t>(vll::headerValues) + items_.size(), 0.0f);
+std::vector<char> encodeValueList(TPair pair, TTimeStep timeStep, TCalcValueType kind, TCalcPeriod period,
+                                  std::int32_t firstTime, std::int32_t lastTime, const float* values, size_t count) {
+    std::vector<char> bytes(static_cast<size_t>(vll::headerSize) + count * sizeof(float), 0);
+    auto* data = reinterpret_cast<float*>(bytes.data());
     data[0] = static_cast<float>(pair.getSerial());
     data[1] = static_cast<float>(timeStep.getSerial());
-    data[2] = static_cast<float>(calcValueType.getSerial());
-    data[3] = static_cast<float>(calcPeriod.getSerial());
+    data[2] = static_cast<float>(kind.getSerial());
+    data[3] = static_cast<float>(period.getSerial());
     data[4] = static_cast<float>(firstTime);
     data[5] = static_cast<float>(lastTime);
-    for (size_t i = 0; i < items_.size(); ++i) {
-        data[static_cast<size_t>(vll::headerValues) + i] = items_[i].value;
+    if (count > 0) {
+        std::memcpy(data + vll::headerValues, values, count * sizeof(float));
     }
-    AtomicFileWriter writer(getFileName());
-    writer.write(data.data(), data.size() * sizeof(float));
-    writer.commit();
+    return bytes;
+}
+
+void TValueList::save() const {
+    std::vector<float> values(items_.size());
+    for (size_t i = 0; i < items_.size(); ++i) {
+        values[i] = items_[i].value;
+    }
+    const std::vector<char> bytes =
+        encodeValueList(pair, timeStep, calcValueType, calcPeriod, firstTime, lastTime, values.data(), values.size());
+    writeWholeFile(getFileName(), std::string_view(bytes.data(), bytes.size()));
 }
 
 void TValueList::loadFromFile(const std::string& fileName, std::int32_t start, std::int32_t end) {

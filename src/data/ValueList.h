@@ -24,6 +24,10 @@ constexpr std::int64_t headerSize = valueSize * headerValues;
 // valueList/PAIR_STEP_KIND[_PERIOD].vll with serials; the period only for kinds that have one.
 std::string getValueListFileName(TPair pair, TTimeStep timeStep, TCalcValueType kind, TCalcPeriod period);
 
+// The bytes of a value list file: the header, then one single per grid slot.
+std::vector<char> encodeValueList(TPair pair, TTimeStep timeStep, TCalcValueType kind, TCalcPeriod period,
+                                  std::int32_t firstTime, std::int32_t lastTime, const float* values, size_t count);
+
 class TValueList {
 public:
     TCalcValueType calcValueType;
