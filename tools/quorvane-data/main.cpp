@@ -4,6 +4,7 @@
 #include "platform/FileIo.h"
 #include "quorvane-data/Arguments.h"
 #include "quorvane-data/DataCommands.h"
+#include "quorvane-data/PrecalcCommand.h"
 #include "quorvane-data/ScoreCommands.h"
 
 #include <cstdio>
@@ -19,6 +20,7 @@ const char* usage = "usage: quorvane-data COMMAND [options]\n"
                     "  import    turn real one-minute history into a pair's source history\n"
                     "  rates     rebuild etc/conversionrate.txt from the yen-cross histories\n"
                     "  inspect   print bars or indicator values of the pre-calculated files\n"
+                    "  precalc   pre-calculate pairs (bar files and value lists) without the window\n"
                     "  scores    print the totals of a score history\n"
                     "\n"
                     "Every command takes --program-dir DIR (default: the folder of this tool) and --help.\n";
@@ -33,7 +35,7 @@ int main(int argc, char* argv[]) {
     setMessageSink([](MessageKind, const std::string& text) { std::cerr << text << '\n'; });
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
         {"demo", runDemo},       {"import", runImport}, {"rates", runRates},
-        {"inspect", runInspect}, {"scores", runScores}};
+        {"inspect", runInspect}, {"precalc", runPrecalc}, {"scores", runScores}};
     auto command = commands.find(words[0]);
     if (command == commands.end()) {
         std::cerr << "quorvane-data: unknown command '" << words[0] << "'\n" << usage;
