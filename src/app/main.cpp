@@ -29,10 +29,12 @@ int main(int argc, char* argv[]) {
     auto frmMain = std::make_unique<TfrmMain>();
     auto frmHint = std::make_unique<TfrmHint>();
     auto frmScore = std::make_unique<TfrmScore>();
-    auto frmExtractor = std::make_unique<TfrmExtractor>();
+    auto extractor = std::make_unique<TfrmExtractor>();
+    frmExtractor = extractor.get();
     QObject::connect(&instance, &SingleInstance::activationRequested, frmMain.get(), &TfrmMain::bringToFront);
 
     frmMain->show();
     app.exec();
+    frmExtractor = nullptr;
     return 0;
 }

@@ -27,7 +27,23 @@ QMessageBox::Icon iconOf(MessageKind kind) {
 }
 } // namespace
 
+namespace {
+QString& lastTextShown() {
+    static QString text;
+    return text;
+}
+MessageKind& lastKindShown() {
+    static MessageKind kind = MessageKind::Information;
+    return kind;
+}
+} // namespace
+
+QString Dialogs::lastText() { return lastTextShown(); }
+MessageKind Dialogs::lastKind() { return lastKindShown(); }
+
 DialogAnswer Dialogs::message(MessageKind kind, const QString& text, const QString& caption, QWidget* parent) {
+    lastTextShown() = text;
+    lastKindShown() = kind;
     if (auto& preset = presetAnswer()) {
         DialogAnswer answer = *preset;
         preset.reset();

@@ -19,4 +19,7 @@ public:
     static void setNextAnswer(DialogAnswer answer);
     // Routes the pure code's reports (showError, showMessage) to message boxes.
     static void installAsMessageSink();
+    // The text and kind of the last box asked for, shown or answered in advance (tests).
+    static QString lastText();
+    static MessageKind lastKind();
 };
