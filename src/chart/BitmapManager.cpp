@@ -23,24 +23,25 @@ TBitmapManager::TBitmapManager() {
     }
 }
 
-void TBitmapManager::getPairLabel(TBitmap32& bitmap, TPair pair) const {
+namespace {
+// Copies the tile of the parts sheet from column `left` to `right` (exclusive), rows 18·index to
+// 18·index + 17, onto a transparent bitmap one pixel wider and taller.
+void copyLabel(const TBitmap32& partsImage, TBitmap32& bitmap, int left, int right, int index) {
     bitmap.setDrawMode(TDrawMode::dmBlend);
-    bitmap.setSize(100, 18);
+    bitmap.setSize(right - left + 1, 18);
     bitmap.clear(0);
-    const int top = 18 * pair.getSerial();
     TBitmap32 parts;
     parts.assign(partsImage);
     parts.setDrawMode(TDrawMode::dmBlend);
-    bitmap.draw({0, 0, 99, 17}, {0, top, 99, top + 17}, parts);
+    const int top = 18 * index;
+    bitmap.draw({0, 0, right - left, 17}, {left, top, right, top + 17}, parts);
+}
+} // namespace
+
+void TBitmapManager::getPairLabel(TBitmap32& bitmap, TPair pair) const {
+    copyLabel(partsImage, bitmap, 0, 99, pair.getSerial());
 }
 
 void TBitmapManager::getTimeStepLabel(TBitmap32& bitmap, TTimeStep timeStep) const {
-    bitmap.setDrawMode(TDrawMode::dmBlend);
-    bitmap.setSize(120, 18);
-    bitmap.clear(0);
-    const int top = 18 * timeStep.getSerial();
-    TBitmap32 parts;
-    parts.assign(partsImage);
-    parts.setDrawMode(TDrawMode::dmBlend);
-    bitmap.draw({0, 0, 119, 17}, {99, top, 218, top + 17}, parts);
+    copyLabel(partsImage, bitmap, 99, 218, timeStep.getSerial());
 }

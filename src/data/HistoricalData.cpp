@@ -22,8 +22,8 @@ struct Header {
     std::int64_t count = 0;
 };
 
-// Reads and checks the header against the file's length.
-Header readHeader(const ReadOnlyFile& file) {
+// Reads and checks the header against the file's length; the series takes its pair, step and tag.
+Header readHeader(const ReadOnlyFile& file, THistoricalData& series) {
     const std::string& name = file.name();
     if (file.size() < static_cast<std::uint64_t>(hst::headerSize)) {
         throw FileError("\"" + name + "\" is shorter than a bar file header (" + std::to_string(file.size()) +
@@ -57,6 +57,9 @@ Header readHeader(const ReadOnlyFile& file) {
         throw FileError("\"" + name + "\": the first and last bar times of the header do not match its " +
                         std::to_string(h.count) + " bars");
     }
+    series.pair = h.pair;
+    series.timeStep = h.timeStep;
+    series.tag = h.tag;
     return h;
 }
 
@@ -91,10 +94,7 @@ void THistoricalData::assign(const THistoricalData& source) {
 void THistoricalData::loadFromFile(const std::string& fileName) {
     clear();
     ReadOnlyFile file(fileName);
-    Header h = readHeader(file);
-    pair = h.pair;
-    timeStep = h.timeStep;
-    tag = h.tag;
+    const Header h = readHeader(file, *this);
     std::vector<std::int32_t> raw(static_cast<size_t>(h.count) * 4);
     if (h.count > 0) {
         file.readAt(hst::headerSize, raw.data(), raw.size() * sizeof(std::int32_t));
@@ -108,10 +108,7 @@ void THistoricalData::load(TPair p, TTimeStep s) { loadFromFile(getOhlcFileName(
 void THistoricalData::loadWindowFromFile(const std::string& fileName, std::int32_t start, std::int32_t end) {
     clear();
     ReadOnlyFile file(fileName);
-    Header h = readHeader(file);
-    pair = h.pair;
-    timeStep = h.timeStep;
-    tag = h.tag;
+    const Header h = readHeader(file, *this);
     const std::int32_t minutes = timeStep.getMinute();
     if (h.count == 0) {
         // An empty file has no grid of its own: lay the window on the grid that starts at `start`.

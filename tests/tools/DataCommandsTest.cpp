@@ -1,4 +1,5 @@
 #include "data/HistoricalData.h"
+#include "data/ValueList.h"
 #include "domain/DateTime.h"
 #include "domain/Folders.h"
 #include "platform/FileIo.h"
@@ -78,4 +79,24 @@ TEST_F(DataCommandsTest, InspectPrintsBarsAsCsv) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "time,open,high,low,close\n"
                                                       "2007-01-02 09:00,119010,119040,118990,119020\n");
     EXPECT_THROW(runInspect({"bars", "USDJPY", "7m", "--from", "2007-01-02 09:00", "--count", "1"}), UsageError);
+}
+
+TEST_F(DataCommandsTest, InspectPrintsValuesInFullSinglePrecision) {
+    createDataFolders();
+    TValueList list;
+    list.pair = TPair(3);
+    list.timeStep = TTimeStep(5);
+    list.calcValueType = TCalcValueType(4);
+    list.calcPeriod = TCalcPeriod(2);
+    list.firstTime = dateTimeToMinute(encodeDateTime(2007, 1, 2, 9, 0));
+    list.lastTime = list.firstTime + 60;
+    list.addValue(0.1);
+    list.addValue(missingValueF);
+    list.save();
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(runInspect({"values", list.getFileName(), "--from", "2007-01-02 09:30", "--count", "3"}), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "time,value\n"
+                                                      "2007-01-02 09:00,0.100000001\n"
+                                                      "2007-01-02 10:00,\n"
+                                                      "2007-01-02 11:00,\n");
 }

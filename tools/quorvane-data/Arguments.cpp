@@ -49,3 +49,12 @@ int Arguments::intValue(const std::string& option, int fallback) const {
         throw UsageError(option + " needs a whole number, not '" + value(option) + "'");
     }
 }
+
+TPair pairNamed(const std::string& name) {
+    for (int p = 0; p < TPair::count; ++p) {
+        if (TPair(p).getToString() == name) {
+            return TPair(p);
+        }
+    }
+    throw UsageError("unknown pair '" + name + "'");
+}

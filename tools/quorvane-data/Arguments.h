@@ -1,5 +1,7 @@
 #pragma once
 // A small command-line reader: positional words and --options, some of them with a value.
+#include "domain/Pair.h"
+
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -26,3 +28,6 @@ private:
     std::vector<std::string> positional_;
     std::map<std::string, std::string> values_;
 };
+
+// The pair of a name such as "USDJPY"; throws UsageError for an unknown name.
+TPair pairNamed(const std::string& name);

@@ -50,15 +50,6 @@ std::array<double, TPair::count> pointSizesOfProgram() {
     return sizes;
 }
 
-TPair pairNamed(const std::string& name) {
-    for (int p = 0; p < TPair::count; ++p) {
-        if (TPair(p).getToString() == name) {
-            return TPair(p);
-        }
-    }
-    throw UsageError("unknown pair '" + name + "'");
-}
-
 std::string stampText(std::int32_t stamp) {
     const CalendarTime t = decodeDateTime(minuteToDateTime(stamp));
     char buffer[32];

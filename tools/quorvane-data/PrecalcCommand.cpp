@@ -68,18 +68,7 @@ int runPrecalc(const std::vector<std::string>& words) {
     }
     std::vector<TPair> pairs;
     for (const std::string& name : args.positional()) {
-        TPair pair;
-        bool known = false;
-        for (int p = 0; p < TPair::count; ++p) {
-            if (TPair(p).getToString() == name) {
-                pair = TPair(p);
-                known = true;
-            }
-        }
-        if (!known) {
-            throw UsageError("unknown pair '" + name + "'");
-        }
-        pairs.push_back(pair);
+        pairs.push_back(pairNamed(name));
     }
     if (pairs.empty() == !args.has("--all")) {
         throw UsageError("name the pairs or give --all");
