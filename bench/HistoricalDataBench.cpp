@@ -1,6 +1,7 @@
 // Bar store speed: window loads, whole-file loads, conversion and the window-statistics sweep.
 #include "BenchSupport.h"
 
+#include "data/WindowStatistics.h"
 #include "domain/DateTime.h"
 
 #include <benchmark/benchmark.h>
@@ -60,6 +61,17 @@ void BM_BarStatisticsSweep(benchmark::State& state) {
 }
 BENCHMARK(BM_BarStatisticsSweep)->Arg(5)->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Arg(160)
     ->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same statistics in one pass per period, as the pre-calculation computes them.
+void BM_WindowStatisticsSweep(benchmark::State& state) {
+    const THistoricalData& s = data().minuteSeries();
+    TWindowStatisticsColumns columns;
+    for (auto _ : state) {
+        sweepBarStatistics(s, static_cast<int>(state.range(0)), columns);
+        benchmark::DoNotOptimize(columns.standardDeviation.back());
+    }
+}
+BENCHMARK(BM_WindowStatisticsSweep)->Arg(5)->Arg(160)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

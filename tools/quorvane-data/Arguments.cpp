@@ -1,6 +1,9 @@
 #include "quorvane-data/Arguments.h"
 
+#include "domain/Folders.h"
 #include "domain/Helpers.h"
+
+#include <iostream>
 
 Arguments::Arguments(const std::vector<std::string>& words, const std::set<std::string>& valued,
                      const std::set<std::string>& flags) {
@@ -57,4 +60,15 @@ TPair pairNamed(const std::string& name) {
         }
     }
     throw UsageError("unknown pair '" + name + "'");
+}
+
+bool handleCommonOptions(const Arguments& args, const char* help) {
+    if (args.has("--help")) {
+        std::cout << help;
+        return true;
+    }
+    if (args.has("--program-dir")) {
+        setProgramFolder(args.value("--program-dir"));
+    }
+    return false;
 }

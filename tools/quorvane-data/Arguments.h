@@ -31,3 +31,6 @@ private:
 
 // The pair of a name such as "USDJPY"; throws UsageError for an unknown name.
 TPair pairNamed(const std::string& name);
+
+// Applies --program-dir; prints `help` and returns true when --help was asked.
+bool handleCommonOptions(const Arguments& args, const char* help);

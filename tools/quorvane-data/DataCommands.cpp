@@ -26,18 +26,6 @@ std::set<std::string> with(std::set<std::string> options) {
     return options;
 }
 
-// Applies --program-dir; returns true when --help was asked (after printing `help`).
-bool prepare(const Arguments& args, const char* help) {
-    if (args.has("--help")) {
-        std::cout << help;
-        return true;
-    }
-    if (args.has("--program-dir")) {
-        setProgramFolder(args.value("--program-dir"));
-    }
-    return false;
-}
-
 std::array<double, TPair::count> pointSizesOfProgram() {
     if (!fileExists(getPairInfoFileName())) {
         return defaultPointSizes();
@@ -94,7 +82,7 @@ void writeConversionRates() {
 
 int runDemo(const std::vector<std::string>& words) {
     const Arguments args(words, common, {"--help", "--if-missing"});
-    if (prepare(args, "usage: quorvane-data demo [--if-missing] [--program-dir DIR]\n"
+    if (handleCommonOptions(args, "usage: quorvane-data demo [--if-missing] [--program-dir DIR]\n"
                       "Writes historicaldata/PAIR.hst of all 16 pairs (a realistic, deterministic one-minute\n"
                       "history of 2007-2010) and etc/conversionrate.txt beside the program. With --if-missing it\n"
                       "does nothing when they are all present.\n")) {
@@ -121,7 +109,7 @@ int runDemo(const std::vector<std::string>& words) {
 
 int runImport(const std::vector<std::string>& words) {
     const Arguments args(words, with({"--pair", "--format", "--shift-hours"}), {"--help"});
-    if (prepare(args,
+    if (handleCommonOptions(args,
                 "usage: quorvane-data import --pair PAIR [--format histdata|metatrader|dukascopy|generic]\n"
                 "                            [--shift-hours H] [--program-dir DIR] FILE...\n"
                 "Turns one-minute history into historicaldata/PAIR.hst. Several files merge in time order; for\n"
@@ -164,7 +152,7 @@ int runImport(const std::vector<std::string>& words) {
 
 int runRates(const std::vector<std::string>& words) {
     const Arguments args(words, common, {"--help"});
-    if (prepare(args, "usage: quorvane-data rates [--program-dir DIR]\n"
+    if (handleCommonOptions(args, "usage: quorvane-data rates [--program-dir DIR]\n"
                       "Rebuilds etc/conversionrate.txt from the yen-cross histories present (each day's last\n"
                       "close; missing on a day without bars).\n")) {
         return 0;
@@ -176,7 +164,7 @@ int runRates(const std::vector<std::string>& words) {
 
 int runInspect(const std::vector<std::string>& words) {
     const Arguments args(words, with({"--from", "--count"}), {"--help", "--points"});
-    if (prepare(args,
+    if (handleCommonOptions(args,
                 "usage: quorvane-data inspect bars PAIR STEP --from \"YYYY-MM-DD HH:MM\" --count N [--points]\n"
                 "       quorvane-data inspect values FILE.vll --from \"YYYY-MM-DD HH:MM\" --count N\n"
                 "Prints CSV with a header line. STEP is one of 1m 5m 30m 1h 6h 1d. Bars are read from the\n"

@@ -56,15 +56,11 @@ private:
 
 int runPrecalc(const std::vector<std::string>& words) {
     const Arguments args(words, {"--program-dir"}, {"--help", "--all", "--force"});
-    if (args.has("--help")) {
-        std::cout << "usage: quorvane-data precalc [PAIR...] [--all] [--force] [--program-dir DIR]\n"
-                     "Pre-calculates pairs as the program's window does: the bar files of the six time steps\n"
-                     "and the 282 value lists of each pair, then its marker. Pairs that have their marker are\n"
-                     "skipped unless --force. Name the pairs, or give --all for every pair.\n";
+    if (handleCommonOptions(args, "usage: quorvane-data precalc [PAIR...] [--all] [--force] [--program-dir DIR]\n"
+                                  "Pre-calculates pairs as the program's window does: the bar files of the six time\n"
+                                  "steps and the 282 value lists of each pair, then its marker. Pairs that have their\n"
+                                  "marker are skipped unless --force. Name the pairs, or give --all for every pair.\n")) {
         return 0;
-    }
-    if (args.has("--program-dir")) {
-        setProgramFolder(args.value("--program-dir"));
     }
     std::vector<TPair> pairs;
     for (const std::string& name : args.positional()) {

@@ -125,17 +125,14 @@ void printSummary(const TQuorvaneResult& r) {
 
 int runScores(const std::vector<std::string>& words) {
     const Arguments args(words, {"--program-dir", "--file"}, {"--help", "--csv"});
-    if (args.has("--help")) {
-        std::cout << "usage: quorvane-data scores [--file FILE] [--csv] [--program-dir DIR]\n"
-                     "Loads a score history as the program does (default: score.txt of the data folder; profits\n"
-                     "through the pair information and conversion rates of the program folder) and prints the\n"
-                     "all-time totals and the rating and best-profit tables by pair and time scale. With --csv it\n"
-                     "prints one name,value line per total (unrounded), then one\n"
-                     "pair,timeScale,count,averageRating,maxProfit line per cell with a test.\n";
+    if (handleCommonOptions(args,
+                            "usage: quorvane-data scores [--file FILE] [--csv] [--program-dir DIR]\n"
+                            "Loads a score history as the program does (default: score.txt of the data folder;\n"
+                            "profits through the pair information and conversion rates of the program folder) and\n"
+                            "prints the all-time totals and the rating and best-profit tables by pair and time\n"
+                            "scale. With --csv it prints one name,value line per total (unrounded), then one\n"
+                            "pair,timeScale,count,averageRating,maxProfit line per cell with a test.\n")) {
         return 0;
-    }
-    if (args.has("--program-dir")) {
-        setProgramFolder(args.value("--program-dir"));
     }
     TPairList pairs;
     TConversionTable rates;
