@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -27,6 +28,21 @@ void queueList(TBackgroundWriter& writer, const THistoricalData& series, int kin
 }
 
 float singleOf(std::int32_t v) { return isMissing(v) ? missingValueF : static_cast<float>(v); }
+
+// Temporary files of the pair that a killed run left behind.
+void removeStaleTemporaries(TPair pair) {
+    const std::string ohlcPrefix = pair.getToString() + "_";
+    const std::string listPrefix = pair.getSerialString() + "_";
+    for (const auto& [folder, prefix] : {std::pair{getOhlcFolder(), ohlcPrefix}, std::pair{getValueListFolder(), listPrefix}}) {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(prefix, 0) == 0 && isTemporaryFileName(name)) {
+                std::filesystem::remove(entry.path(), ec);
+            }
+        }
+    }
+}
 
 } // namespace
 
@@ -165,6 +181,7 @@ void TPrecalculation::computePair(TPair pair, double expandProgress, double list
     try {
         // An earlier marker must not outlive files that are being replaced.
         std::remove(getFinishedMarkerFileName(pair).c_str());
+        removeStaleTemporaries(pair);
         status(name + " のデータを展開しています");
         progress(expandProgress);
         expandPair(pair);

@@ -70,8 +70,14 @@ void ReadOnlyFile::readAt(std::uint64_t offset, void* buffer, std::size_t length
     }
 }
 
+namespace {
+constexpr const char* temporaryMark = ".tmp-";
+}
+
+bool isTemporaryFileName(const std::string& fileName) { return fileName.find(temporaryMark) != std::string::npos; }
+
 AtomicFileWriter::AtomicFileWriter(std::string fileName)
-    : fileName_(std::move(fileName)), tempName_(fileName_ + ".tmp" + std::to_string(::getpid())) {
+    : fileName_(std::move(fileName)), tempName_(fileName_ + temporaryMark + std::to_string(::getpid())) {
     fd_ = ::open(tempName_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd_ < 0) {
         throw FileError(describe("Cannot create", fileName_));

@@ -61,5 +61,8 @@ private:
     std::string buffer_;
 };
 
+// True for the name of a temporary file of AtomicFileWriter (left behind when a process was killed).
+bool isTemporaryFileName(const std::string& fileName);
+
 // Writes the whole content atomically (AtomicFileWriter).
 void writeWholeFile(const std::string& fileName, std::string_view content);

@@ -288,8 +288,15 @@ TEST_F(PrecalculationTest, UsdJpyOnlyRunAndAnInterruptedRun) {
     EXPECT_THROW(TPrecalculation(recorder.callbacks(), december, stamp2011).runUsdJpyOnly(), PrecalculationError);
     EXPECT_FALSE(TPair(3).getIsFinished());
 
+    // What a killed run leaves behind goes at the next run; other pairs' files stay.
+    writeTextFile(getValueListFolder() + "3_0_4_2.vll.tmp-4242", "partial");
+    writeTextFile(getOhlcFolder() + "USDJPY_1分間.hst.tmp-4242", "partial");
+    writeTextFile(getValueListFolder() + "13_0_0.vll.tmp-4242", "another pair's");
     Recorder again;
     TPrecalculation(again.callbacks(), december, stamp2011).runUsdJpyOnly();
+    EXPECT_FALSE(std::filesystem::exists(getValueListFolder() + "3_0_4_2.vll.tmp-4242"));
+    EXPECT_FALSE(std::filesystem::exists(getOhlcFolder() + "USDJPY_1分間.hst.tmp-4242"));
+    EXPECT_TRUE(std::filesystem::exists(getValueListFolder() + "13_0_0.vll.tmp-4242"));
     const std::vector<Event> expected = {std::string("USDJPY のデータを展開しています"), 30.0,
                                          std::string("USDJPY の値リストを生成しています"), 50.0};
     EXPECT_EQ(again.events, expected);
