@@ -59,8 +59,15 @@ void BM_BarStatisticsSweep(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_BarStatisticsSweep)->Arg(5)->Arg(10)->Arg(20)->Arg(40)->Arg(80)->Arg(160)
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_BarStatisticsSweep)
+    ->Arg(5)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(40)
+    ->Arg(80)
+    ->Arg(160)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // The same statistics in one pass per period, as the pre-calculation computes them.
 void BM_WindowStatisticsSweep(benchmark::State& state) {

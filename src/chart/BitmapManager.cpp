@@ -7,16 +7,16 @@ TBitmapManager* bitmapManager = nullptr;
 
 const std::array<const char*, 14>& TBitmapManager::fileNames() {
     static constexpr std::array<const char*, 14> names = {
-        "plane_parts.png",   "plane_qu.png",       "plane_today.png",   "plane_total.png", "plane_table.png",
-        "plane_maxprofit.png", "plane_pair.png",   "plane_barafter.png", "plane_timestep.png", "plane_bgmask.png",
-        "plane_correct.png", "plane_wrong.png",    "plane_even.png",    "plane_prompt.png"};
+        "plane_parts.png",     "plane_qu.png",    "plane_today.png",    "plane_total.png",    "plane_table.png",
+        "plane_maxprofit.png", "plane_pair.png",  "plane_barafter.png", "plane_timestep.png", "plane_bgmask.png",
+        "plane_correct.png",   "plane_wrong.png", "plane_even.png",     "plane_prompt.png"};
     return names;
 }
 
 TBitmapManager::TBitmapManager() {
-    TBitmap32* targets[] = {&partsImage, &questionImage, &todayImage,   &totalImage,   &tableImage,
-                            &maxProfitImage, &pairImage, &barAfterImage, &timeStepImage, &bgMaskImage,
-                            &correctImage, &wrongImage,  &evenImage,    &promptImage};
+    TBitmap32* targets[] = {&partsImage,     &questionImage, &todayImage,    &totalImage,    &tableImage,
+                            &maxProfitImage, &pairImage,     &barAfterImage, &timeStepImage, &bgMaskImage,
+                            &correctImage,   &wrongImage,    &evenImage,     &promptImage};
     for (size_t i = 0; i < fileNames().size(); ++i) {
         targets[i]->setDrawMode(TDrawMode::dmBlend);
         loadPngImage(*targets[i], getImageFolder() + fileNames()[i]);

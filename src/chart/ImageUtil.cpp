@@ -24,10 +24,9 @@ int sample(const std::string& data, size_t at, int bitDepth) {
 
 // The usual values of the Windows system colours (COLOR_SCROLLBAR = 0 … COLOR_MENUBAR = 30).
 constexpr std::uint32_t systemColors[] = {
-    0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000, 0x000000,
-    0xB4B4B4, 0xFCF7F4, 0xABABAB, 0xFF9933, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000,
-    0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000, 0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xFF9933,
-    0xF0F0F0};
+    0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000, 0x000000, 0xB4B4B4,
+    0xFCF7F4, 0xABABAB, 0xFF9933, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969,
+    0xE3E3E3, 0x000000, 0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xFF9933, 0xF0F0F0};
 
 } // namespace
 
@@ -68,8 +67,9 @@ TPngInfo readPngInfo(const std::string& fileName) {
             info.transparentColor = color32(g, g, g);
         } else if (info.colorType == 2 && transparency.size() >= 6) {
             info.transparency = TPngTransparency::SingleColor;
-            info.transparentColor = color32(sample(transparency, 0, info.bitDepth), sample(transparency, 2, info.bitDepth),
-                                            sample(transparency, 4, info.bitDepth));
+            info.transparentColor =
+                color32(sample(transparency, 0, info.bitDepth), sample(transparency, 2, info.bitDepth),
+                        sample(transparency, 4, info.bitDepth));
         } else if (info.colorType == 3) {
             // A palette with only fully transparent or opaque entries has one transparent colour.
             bool partial = false;
@@ -86,8 +86,9 @@ TPngInfo readPngInfo(const std::string& fileName) {
             } else if (firstClear >= 0 && static_cast<size_t>(firstClear) * 3 + 2 < palette.size()) {
                 const size_t p = static_cast<size_t>(firstClear) * 3;
                 info.transparency = TPngTransparency::SingleColor;
-                info.transparentColor = color32(static_cast<unsigned char>(palette[p]), static_cast<unsigned char>(palette[p + 1]),
-                                                static_cast<unsigned char>(palette[p + 2]));
+                info.transparentColor =
+                    color32(static_cast<unsigned char>(palette[p]), static_cast<unsigned char>(palette[p + 1]),
+                            static_cast<unsigned char>(palette[p + 2]));
             }
         }
     }

@@ -24,8 +24,7 @@ std::string TNumbering::paddedText(std::int32_t value, std::int32_t digits) {
     return "-" + std::string(zeros, '0') + t.substr(1);
 }
 
-void TNumbering::drawPadded(TBitmap32& bitmap, std::int32_t value, std::int32_t digits, int size,
-                            int colorRow) const {
+void TNumbering::drawPadded(TBitmap32& bitmap, std::int32_t value, std::int32_t digits, int size, int colorRow) const {
     drawText(bitmap, paddedText(value, digits), size, colorRow);
 }
 
@@ -41,8 +40,8 @@ void TNumbering::drawText(TBitmap32& bitmap, const std::string& text, int size, 
     picture.clear(0);
     for (size_t d = 0; d < text.size(); ++d) {
         const int k = text[d] == '-' ? 10 : text[d] - '0';
-        picture.draw(static_cast<int>(d) * g.width, 0, {k * g.width, row, k * g.width + g.width - 1, row + g.height - 1},
-                     strip);
+        picture.draw(static_cast<int>(d) * g.width, 0,
+                     {k * g.width, row, k * g.width + g.width - 1, row + g.height - 1}, strip);
     }
     bitmap.assign(picture);
 }

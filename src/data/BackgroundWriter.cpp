@@ -24,7 +24,8 @@ void TBackgroundWriter::rethrowError() {
 void TBackgroundWriter::write(std::string fileName, std::vector<char> bytes) {
     std::unique_lock lock(mutex_);
     // A file larger than the bound still goes, once nothing else is waiting.
-    changed_.wait(lock, [&] { return error_ || pendingBytes_ == 0 || pendingBytes_ + bytes.size() <= maxPendingBytes_; });
+    changed_.wait(lock,
+                  [&] { return error_ || pendingBytes_ == 0 || pendingBytes_ + bytes.size() <= maxPendingBytes_; });
     rethrowError();
     pendingBytes_ += bytes.size();
     jobs_.push_back({std::move(fileName), std::move(bytes)});

@@ -20,7 +20,9 @@ TConversionTable::TConversionTable() {
     }
 }
 
-TConversionTable::TConversionTable(const std::string& fileName) { loadFromFile(fileName); }
+TConversionTable::TConversionTable(const std::string& fileName) {
+    loadFromFile(fileName);
+}
 
 void TConversionTable::loadFromFile(const std::string& fileName) {
     const std::vector<std::string> lines = loadTextLines(fileName);

@@ -11,29 +11,28 @@ namespace {
 enum Currency { JPY, EUR, GBP, CHF, CAD, AUD, NZD, USD };
 
 // Base and quote currency of each pair, by serial.
-constexpr Currency legs[TPair::count][2] = {
-    {EUR, USD}, {GBP, USD}, {USD, CHF}, {USD, JPY}, {EUR, GBP}, {EUR, CHF}, {EUR, JPY}, {GBP, CHF},
-    {GBP, JPY}, {CHF, JPY}, {USD, CAD}, {EUR, CAD}, {AUD, USD}, {AUD, JPY}, {NZD, USD}, {NZD, JPY}};
+constexpr Currency legs[TPair::count][2] = {{EUR, USD}, {GBP, USD}, {USD, CHF}, {USD, JPY}, {EUR, GBP}, {EUR, CHF},
+                                            {EUR, JPY}, {GBP, CHF}, {GBP, JPY}, {CHF, JPY}, {USD, CAD}, {EUR, CAD},
+                                            {AUD, USD}, {AUD, JPY}, {NZD, USD}, {NZD, JPY}};
 
 // Quarter-end levels, each currency read as the pair it is quoted in against the dollar
 // (USDJPY, EURUSD, GBPUSD, USDCHF, USDCAD, AUDUSD, NZDUSD).
 constexpr int anchorCount = 11;
-constexpr int anchorDate[anchorCount][2] = {{2007, 1}, {2007, 7}, {2008, 1}, {2008, 7},  {2008, 10}, {2009, 1},
+constexpr int anchorDate[anchorCount][2] = {{2007, 1}, {2007, 7}, {2008, 1}, {2008, 7}, {2008, 10}, {2009, 1},
                                             {2009, 4}, {2009, 7}, {2010, 1}, {2010, 7}, {2011, 1}};
 constexpr double anchorQuote[TDemoMarket::currencyCount][anchorCount] = {
-    {119, 123, 112, 106, 106, 91, 98, 96, 93, 88, 81},                                // USDJPY
-    {1.32, 1.35, 1.46, 1.57, 1.41, 1.40, 1.33, 1.40, 1.43, 1.22, 1.34},                // EURUSD
-    {1.96, 2.00, 1.99, 1.99, 1.78, 1.46, 1.43, 1.65, 1.61, 1.49, 1.56},                // GBPUSD
-    {1.22, 1.23, 1.13, 1.02, 1.12, 1.07, 1.14, 1.09, 1.03, 1.08, 0.93},                // USDCHF
-    {1.16, 1.06, 0.99, 1.02, 1.06, 1.22, 1.26, 1.16, 1.05, 1.06, 1.00},                // USDCAD
-    {0.79, 0.85, 0.88, 0.96, 0.79, 0.70, 0.69, 0.81, 0.90, 0.84, 1.00},                // AUDUSD
-    {0.70, 0.77, 0.77, 0.76, 0.67, 0.58, 0.57, 0.65, 0.72, 0.69, 0.73}};               // NZDUSD
+    {119, 123, 112, 106, 106, 91, 98, 96, 93, 88, 81},                   // USDJPY
+    {1.32, 1.35, 1.46, 1.57, 1.41, 1.40, 1.33, 1.40, 1.43, 1.22, 1.34},  // EURUSD
+    {1.96, 2.00, 1.99, 1.99, 1.78, 1.46, 1.43, 1.65, 1.61, 1.49, 1.56},  // GBPUSD
+    {1.22, 1.23, 1.13, 1.02, 1.12, 1.07, 1.14, 1.09, 1.03, 1.08, 0.93},  // USDCHF
+    {1.16, 1.06, 0.99, 1.02, 1.06, 1.22, 1.26, 1.16, 1.05, 1.06, 1.00},  // USDCAD
+    {0.79, 0.85, 0.88, 0.96, 0.79, 0.70, 0.69, 0.81, 0.90, 0.84, 1.00},  // AUDUSD
+    {0.70, 0.77, 0.77, 0.76, 0.67, 0.58, 0.57, 0.65, 0.72, 0.69, 0.73}}; // NZDUSD
 constexpr bool quotedPerDollar[TDemoMarket::currencyCount] = {true, false, false, true, true, false, false};
 
 // Calm one-minute volatility of each currency's dollar value, and its loadings on the dollar factor and
 // on its regional factor (Europe for EUR, GBP, CHF; Australasia for AUD, NZD).
-constexpr double baseVolatility[TDemoMarket::currencyCount] = {2.6e-4, 2.4e-4, 2.3e-4, 2.5e-4,
-                                                               2.3e-4, 3.0e-4, 3.2e-4};
+constexpr double baseVolatility[TDemoMarket::currencyCount] = {2.6e-4, 2.4e-4, 2.3e-4, 2.5e-4, 2.3e-4, 3.0e-4, 3.2e-4};
 constexpr double dollarLoading[TDemoMarket::currencyCount] = {0.50, 0.70, 0.60, 0.65, 0.50, 0.60, 0.55};
 constexpr double regionLoading[TDemoMarket::currencyCount] = {0.0, 0.50, 0.40, 0.60, 0.0, 0.55, 0.60};
 constexpr int region[TDemoMarket::currencyCount] = {-1, 0, 0, 0, -1, 1, 1};

@@ -39,9 +39,9 @@ private:
     std::array<std::uint64_t, 4> state_{};
     double spareNormal_ = 0;
     bool hasSpare_ = false;
-    std::array<double, currencyCount> logValue_{};   // log of the USD value of each currency
+    std::array<double, currencyCount> logValue_{};      // log of the USD value of each currency
     std::array<double, currencyCount> ownVolatility_{}; // clustering, per currency (log scale)
-    double commonVolatility_ = 0;                      // clustering shared by all (log scale)
+    double commonVolatility_ = 0;                       // clustering shared by all (log scale)
 };
 
 // Default point sizes: 0.001 for pairs quoted in yen, 0.00001 for the others.

@@ -19,7 +19,9 @@ TfrmExtractor* frmExtractor = nullptr;
 
 namespace {
 
-QString red(const QString& text) { return "<span style=\"color:#FF0000; font-weight:bold\">" + text + "</span>"; }
+QString red(const QString& text) {
+    return "<span style=\"color:#FF0000; font-weight:bold\">" + text + "</span>";
+}
 
 const QString allPairText = QStringLiteral("USDJPY　以外のテストをするには事前計算が必要です。<br>"
                                            "事前計算はチャート表示をを高速で行うために必要です。<br>"
@@ -108,7 +110,9 @@ void TfrmExtractor::setProgress(double value) {
     QCoreApplication::processEvents();
 }
 
-void TfrmExtractor::setRunEnabled(bool enabled) { btnOK->setEnabled(enabled); }
+void TfrmExtractor::setRunEnabled(bool enabled) {
+    btnOK->setEnabled(enabled);
+}
 
 void TfrmExtractor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -125,7 +129,9 @@ void TfrmExtractor::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void TfrmExtractor::btnCancel2Click() { close(); }
+void TfrmExtractor::btnCancel2Click() {
+    close();
+}
 
 void TfrmExtractor::requestTerminate() {
     terminateRequested_ = true;
@@ -136,14 +142,15 @@ bool TfrmExtractor::runEngine(const std::function<void(TPrecalculation&)>& work)
     running_ = true;
     QEventLoop loop;
     std::exception_ptr failure;
-    TPrecalculationProgress callbacks{
-        [this](const std::string& text) {
-            QMetaObject::invokeMethod(this, [this, text] { setStatus(QString::fromStdString(text)); },
-                                      Qt::QueuedConnection);
-        },
-        [this](double value) {
-            QMetaObject::invokeMethod(this, [this, value] { setProgress(value); }, Qt::QueuedConnection);
-        }};
+    TPrecalculationProgress callbacks{[this](const std::string& text) {
+                                          QMetaObject::invokeMethod(
+                                              this, [this, text] { setStatus(QString::fromStdString(text)); },
+                                              Qt::QueuedConnection);
+                                      },
+                                      [this](double value) {
+                                          QMetaObject::invokeMethod(
+                                              this, [this, value] { setProgress(value); }, Qt::QueuedConnection);
+                                      }};
     std::thread worker([&] {
         try {
             TPrecalculation engine(callbacks);
@@ -190,9 +197,10 @@ void TfrmExtractor::runUsdJpyOnly() {
     setWindowModality(Qt::ApplicationModal);
     show();
     if (!hasDiskSpaceForUsdJpy()) {
-        Dialogs::message(MessageKind::Error,
-                         QStringLiteral("USDJPYの事前計算の結果を保存しておくには1GB以上のハードディスク容量が必要です。"),
-                         QString(), this);
+        Dialogs::message(
+            MessageKind::Error,
+            QStringLiteral("USDJPYの事前計算の結果を保存しておくには1GB以上のハードディスク容量が必要です。"),
+            QString(), this);
         requestTerminate();
         return;
     }
@@ -201,8 +209,8 @@ void TfrmExtractor::runUsdJpyOnly() {
     if (completed) {
         setProgress(100);
         QCoreApplication::processEvents();
-        Dialogs::message(MessageKind::Confirmation, QStringLiteral("USDJPYの事前計算が正常に終了しました"),
-                         QString(), this);
+        Dialogs::message(MessageKind::Confirmation, QStringLiteral("USDJPYの事前計算が正常に終了しました"), QString(),
+                         this);
     }
     close();
     setWindowModality(Qt::NonModal);

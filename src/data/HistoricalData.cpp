@@ -39,8 +39,7 @@ Header readHeader(const ReadOnlyFile& file, THistoricalData& series) {
         throw FileError("\"" + name + "\" names pair " + std::to_string(raw[0]) + ", which is not in the table");
     }
     if (raw[4] < 0 || raw[4] >= TTimeStep::count) {
-        throw FileError("\"" + name + "\" names time step " + std::to_string(raw[4]) +
-                        ", which is not in the table");
+        throw FileError("\"" + name + "\" names time step " + std::to_string(raw[4]) + ", which is not in the table");
     }
     h.pair = TPair(raw[0]);
     h.timeStep = TTimeStep(raw[4]);
@@ -78,7 +77,9 @@ void unmaskInto(std::vector<THistoricalRecord>& out, const std::int32_t* raw, st
 
 } // namespace
 
-std::string getSourceFileName(TPair pair) { return getHistoricalDataFolder() + pair.getToString() + ".hst"; }
+std::string getSourceFileName(TPair pair) {
+    return getHistoricalDataFolder() + pair.getToString() + ".hst";
+}
 
 std::string getOhlcFileName(TPair pair, TTimeStep timeStep) {
     return getOhlcFolder() + pair.getToString() + "_" + timeStep.getToString() + ".hst";
@@ -103,7 +104,9 @@ void THistoricalData::loadFromFile(const std::string& fileName) {
     unmaskInto(items_, raw.data(), h.count, h.firstTime, timeStep.getMinute());
 }
 
-void THistoricalData::load(TPair p, TTimeStep s) { loadFromFile(getOhlcFileName(p, s)); }
+void THistoricalData::load(TPair p, TTimeStep s) {
+    loadFromFile(getOhlcFileName(p, s));
+}
 
 void THistoricalData::loadWindowFromFile(const std::string& fileName, std::int32_t start, std::int32_t end) {
     clear();
@@ -183,7 +186,9 @@ void THistoricalData::saveToFile(const std::string& fileName) const {
     writer.commit();
 }
 
-void THistoricalData::save() const { saveToFile(getOhlcFileName(pair, timeStep)); }
+void THistoricalData::save() const {
+    saveToFile(getOhlcFileName(pair, timeStep));
+}
 
 void THistoricalData::expand(std::int32_t start, std::int32_t end) {
     const std::int32_t n = std::max(0, timeToIndex(end, timeStep, start));
@@ -201,7 +206,7 @@ void THistoricalData::expand(std::int32_t start, std::int32_t end) {
 }
 
 void THistoricalData::convertTo(THistoricalData& dest, std::int32_t origin, TTimeStep targetStep,
-                               std::int32_t end) const {
+                                std::int32_t end) const {
     dest.clear();
     if (timeStep.getSerial() > targetStep.getSerial()) {
         showMessage(MessageKind::Error, "より小さな timeScale に変換しようとしています");

@@ -93,8 +93,7 @@ public:
     void expand(std::int32_t start, std::int32_t end);
     // Aggregates into dest at a larger or equal step, on the grid from origin up to `end` (2011-01-01);
     // a smaller step is reported and leaves dest empty.
-    void convertTo(THistoricalData& dest, std::int32_t origin, TTimeStep targetStep,
-                   std::int32_t end = 5785920) const;
+    void convertTo(THistoricalData& dest, std::int32_t origin, TTimeStep targetStep, std::int32_t end = 5785920) const;
     void getMinMax(std::int32_t& outLow, std::int32_t& outHigh, int fromIndex, int toIndex) const;
 
     // Statistics of bar n over the N most recent bars with prices (bar n included).

@@ -39,7 +39,9 @@ bool allDigits(const std::string& s, size_t from, size_t count) {
     return true;
 }
 
-int number(const std::string& s, size_t from, size_t count) { return std::stoi(s.substr(from, count)); }
+int number(const std::string& s, size_t from, size_t count) {
+    return std::stoi(s.substr(from, count));
+}
 
 // Minute stamp of a calendar minute, or false for a date or time that does not exist.
 bool stampOf(int y, int mo, int d, int h, int mi, std::int32_t& stamp) {
@@ -62,11 +64,11 @@ bool parseHistDataTime(const std::string& s, std::int32_t& stamp) {
 
 // "2007.01.02" and "09:00"
 bool parseMetaTraderTime(const std::string& date, const std::string& time, std::int32_t& stamp) {
-    return date.size() == 10 && allDigits(date, 0, 4) && date[4] == '.' && allDigits(date, 5, 2) &&
-           date[7] == '.' && allDigits(date, 8, 2) && time.size() >= 5 && allDigits(time, 0, 2) && time[2] == ':' &&
+    return date.size() == 10 && allDigits(date, 0, 4) && date[4] == '.' && allDigits(date, 5, 2) && date[7] == '.' &&
+           allDigits(date, 8, 2) && time.size() >= 5 && allDigits(time, 0, 2) && time[2] == ':' &&
            allDigits(time, 3, 2) &&
-           stampOf(number(date, 0, 4), number(date, 5, 2), number(date, 8, 2), number(time, 0, 2),
-                   number(time, 3, 2), stamp);
+           stampOf(number(date, 0, 4), number(date, 5, 2), number(date, 8, 2), number(time, 0, 2), number(time, 3, 2),
+                   stamp);
 }
 
 // "02.01.2007 09:00:00.000"

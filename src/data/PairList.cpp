@@ -17,7 +17,9 @@ TPairList::TPairList() {
     }
 }
 
-TPairList::TPairList(const std::string& fileName) { loadFromFile(fileName); }
+TPairList::TPairList(const std::string& fileName) {
+    loadFromFile(fileName);
+}
 
 void TPairList::loadFromFile(const std::string& fileName) {
     const std::vector<std::string> lines = loadTextLines(fileName);
@@ -61,10 +63,18 @@ const TPairRecord& recordOf(TPair pair) {
 }
 } // namespace
 
-double getPointSize(TPair pair) { return recordOf(pair).pointSize; }
-std::string getPriceFormat(TPair pair) { return recordOf(pair).priceFormat; }
-std::int32_t getSpread(TPair pair) { return recordOf(pair).spread; }
-double getPrice(TPair pair, std::int32_t value) { return getPointSize(pair) * value; }
+double getPointSize(TPair pair) {
+    return recordOf(pair).pointSize;
+}
+std::string getPriceFormat(TPair pair) {
+    return recordOf(pair).priceFormat;
+}
+std::int32_t getSpread(TPair pair) {
+    return recordOf(pair).spread;
+}
+double getPrice(TPair pair, std::int32_t value) {
+    return getPointSize(pair) * value;
+}
 
 std::string getPriceString(TPair pair, std::int32_t value) {
     const TPairRecord& r = recordOf(pair);

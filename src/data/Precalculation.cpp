@@ -27,13 +27,16 @@ void queueList(TBackgroundWriter& writer, const THistoricalData& series, int kin
                                  series.getLastTime(), values.data(), values.size()));
 }
 
-float singleOf(std::int32_t v) { return isMissing(v) ? missingValueF : static_cast<float>(v); }
+float singleOf(std::int32_t v) {
+    return isMissing(v) ? missingValueF : static_cast<float>(v);
+}
 
 // Temporary files of the pair that a killed run left behind.
 void removeStaleTemporaries(TPair pair) {
     const std::string ohlcPrefix = pair.getToString() + "_";
     const std::string listPrefix = pair.getSerialString() + "_";
-    for (const auto& [folder, prefix] : {std::pair{getOhlcFolder(), ohlcPrefix}, std::pair{getValueListFolder(), listPrefix}}) {
+    for (const auto& [folder, prefix] :
+         {std::pair{getOhlcFolder(), ohlcPrefix}, std::pair{getValueListFolder(), listPrefix}}) {
         std::error_code ec;
         for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
             const std::string name = entry.path().filename().string();
@@ -46,7 +49,9 @@ void removeStaleTemporaries(TPair pair) {
 
 } // namespace
 
-std::string getFinishedMarkerFileName(TPair pair) { return getOhlcFolder() + pair.getToString() + ".finished"; }
+std::string getFinishedMarkerFileName(TPair pair) {
+    return getOhlcFolder() + pair.getToString() + ".finished";
+}
 
 bool getIsAllPairsFinished() {
     int finished = 0;
@@ -56,8 +61,12 @@ bool getIsAllPairsFinished() {
     return finished == TPair::count;
 }
 
-bool hasDiskSpaceForAllPairs() { return hasFreeMebibytesAbove(20480); }
-bool hasDiskSpaceForUsdJpy() { return hasFreeMebibytesAbove(1024); }
+bool hasDiskSpaceForAllPairs() {
+    return hasFreeMebibytesAbove(20480);
+}
+bool hasDiskSpaceForUsdJpy() {
+    return hasFreeMebibytesAbove(1024);
+}
 
 void buildValueLists(const THistoricalData& series, const THistoricalData& daySeries, TBackgroundWriter& writer) {
     const auto& bars = series.items();
@@ -94,9 +103,8 @@ void buildValueLists(const THistoricalData& series, const THistoricalData& daySe
         for (size_t j = 0; j < n; ++j) {
             const std::int32_t day = dateStampOf(bars[j].time);
             if (day != prevDay) {
-                const std::int32_t k = daySeries.getCount() == 0
-                                           ? -1
-                                           : timeToIndex(day, daySeries.timeStep, daySeries.getFirstTime());
+                const std::int32_t k =
+                    daySeries.getCount() == 0 ? -1 : timeToIndex(day, daySeries.timeStep, daySeries.getFirstTime());
                 daySeries.calcDayMinMax(k, days, lowest, highest);
                 prevDay = day;
             }

@@ -8,7 +8,9 @@
 
 namespace {
 
-std::int32_t headerInt(float v) { return static_cast<std::int32_t>(std::lround(v)); }
+std::int32_t headerInt(float v) {
+    return static_cast<std::int32_t>(std::lround(v));
+}
 
 struct Header {
     TTimeStep timeStep;
@@ -60,8 +62,8 @@ Header readHeader(const ReadOnlyFile& file, TValueList& list) {
 } // namespace
 
 std::string getValueListFileName(TPair pair, TTimeStep timeStep, TCalcValueType kind, TCalcPeriod period) {
-    std::string name = getValueListFolder() + pair.getSerialString() + "_" + timeStep.getSerialString() + "_" +
-                       kind.getSerialString();
+    std::string name =
+        getValueListFolder() + pair.getSerialString() + "_" + timeStep.getSerialString() + "_" + kind.getSerialString();
     if (kind.getPeriodGroup() != 0) {
         name += "_" + period.getSerialString();
     }

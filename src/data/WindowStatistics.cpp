@@ -65,11 +65,13 @@ void sweepBarStatistics(const THistoricalData& series, int N, TWindowStatisticsC
             sum -= closes[leaving];
             sumSquares -= static_cast<Int128>(closes[leaving]) * closes[leaving];
         }
-        while (!maxQueue.empty() && highs[static_cast<size_t>(maxQueue.back() % static_cast<std::int64_t>(capacity))] <= bar.high) {
+        while (!maxQueue.empty() &&
+               highs[static_cast<size_t>(maxQueue.back() % static_cast<std::int64_t>(capacity))] <= bar.high) {
             maxQueue.popBack();
         }
         maxQueue.pushBack(pos);
-        while (!minQueue.empty() && lows[static_cast<size_t>(minQueue.back() % static_cast<std::int64_t>(capacity))] >= bar.low) {
+        while (!minQueue.empty() &&
+               lows[static_cast<size_t>(minQueue.back() % static_cast<std::int64_t>(capacity))] >= bar.low) {
             minQueue.popBack();
         }
         minQueue.pushBack(pos);

@@ -6,8 +6,8 @@
 
 class TCalcValueType : public TSerial<TCalcValueType> {
 public:
-    static constexpr int close = 0, range = 1, body = 2, standardDeviation = 3, closeMinusMean = 4,
-                         closeMinusMax = 5, closeMinusMin = 6, none = 7;
+    static constexpr int close = 0, range = 1, body = 2, standardDeviation = 3, closeMinusMean = 4, closeMinusMax = 5,
+                         closeMinusMin = 6, none = 7;
     using TSerial::TSerial;
     // 0: no period; 1: bar periods only; 2: bar or day periods.
     int getPeriodGroup() const;

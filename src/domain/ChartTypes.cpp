@@ -6,12 +6,11 @@ namespace {
 struct Rgb {
     std::uint32_t r, g, b;
 };
-constexpr Rgb colors[TChartColor::count] = {
-    {0, 255, 255}, {0, 0, 255},   {255, 251, 240}, {255, 0, 255}, {0, 128, 0},
-    {0, 255, 0},   {128, 0, 0},   {192, 220, 192}, {0, 0, 128},   {128, 128, 0},
-    {128, 0, 128}, {255, 0, 0},   {166, 202, 240}, {0, 128, 128}, {255, 255, 0}};
-constexpr const char* valueTypeTexts[TChartValueType::count] = {
-    "終値", "移動平均", "最小値", "最大値", "移動平均±1SD", "移動平均±2SD", "移動平均±3SD"};
+constexpr Rgb colors[TChartColor::count] = {{0, 255, 255}, {0, 0, 255}, {255, 251, 240}, {255, 0, 255}, {0, 128, 0},
+                                            {0, 255, 0},   {128, 0, 0}, {192, 220, 192}, {0, 0, 128},   {128, 128, 0},
+                                            {128, 0, 128}, {255, 0, 0}, {166, 202, 240}, {0, 128, 128}, {255, 255, 0}};
+constexpr const char* valueTypeTexts[TChartValueType::count] = {"終値",         "移動平均",     "最小値",      "最大値",
+                                                                "移動平均±1SD", "移動平均±2SD", "移動平均±3SD"};
 constexpr int valueTypeGroups[TChartValueType::count] = {0, 1, 2, 2, 1, 1, 1};
 } // namespace
 

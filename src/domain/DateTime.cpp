@@ -89,9 +89,13 @@ std::int64_t myTimeBetween(TDateTime start, TDateTime end) {
     return static_cast<std::int64_t>(std::fabs(end - s) * minutesPerDay);
 }
 
-std::int32_t dateTimeToMinute(TDateTime dt) { return static_cast<std::int32_t>(myTimeBetween(day2000, dt)); }
+std::int32_t dateTimeToMinute(TDateTime dt) {
+    return static_cast<std::int32_t>(myTimeBetween(day2000, dt));
+}
 
-TDateTime minuteToDateTime(std::int32_t stamp) { return (day2000 * minutesPerDay + stamp) / minutesPerDay; }
+TDateTime minuteToDateTime(std::int32_t stamp) {
+    return (day2000 * minutesPerDay + stamp) / minutesPerDay;
+}
 
 std::string formatShortDateTime(TDateTime dt) {
     CalendarTime t = decodeDateTime(dt);
@@ -145,6 +149,10 @@ TDateTime TIDateTime::getDate() const {
     return static_cast<double>(encodeDay(t.year, t.month, t.day));
 }
 
-std::int32_t TIDateTime::getDateStamp() const { return dateStampOf(stamp); }
+std::int32_t TIDateTime::getDateStamp() const {
+    return dateStampOf(stamp);
+}
 
-void TIDateTime::setStr(const std::string& text) { stamp = parseInt(text); }
+void TIDateTime::setStr(const std::string& text) {
+    stamp = parseInt(text);
+}

@@ -26,21 +26,47 @@ void setProgramFolder(const std::string& folder) {
     programFolderOverride() = folder.empty() ? std::string() : std::filesystem::absolute(folder).string();
 }
 
-std::string getEtcFolder() { return getProgramFolder() + "etc/"; }
-std::string getHistoricalDataFolder() { return getProgramFolder() + "historicaldata/"; }
-std::string getImageFolder() { return getProgramFolder() + "image/"; }
-std::string getSoundFolder() { return getProgramFolder() + "sound/"; }
-std::string getHelpFolder() { return getProgramFolder() + "help/"; }
+std::string getEtcFolder() {
+    return getProgramFolder() + "etc/";
+}
+std::string getHistoricalDataFolder() {
+    return getProgramFolder() + "historicaldata/";
+}
+std::string getImageFolder() {
+    return getProgramFolder() + "image/";
+}
+std::string getSoundFolder() {
+    return getProgramFolder() + "sound/";
+}
+std::string getHelpFolder() {
+    return getProgramFolder() + "help/";
+}
 
-std::string getDataFolder() { return getSpecialFolderPath(csidlCommonAppData) + "/dellmoor/quorvane/"; }
-std::string getOhlcFolder() { return getDataFolder() + "ohlc/"; }
-std::string getValueListFolder() { return getDataFolder() + "valueList/"; }
-std::string getUserFolder() { return getDataFolder() + "user/"; }
+std::string getDataFolder() {
+    return getSpecialFolderPath(csidlCommonAppData) + "/dellmoor/quorvane/";
+}
+std::string getOhlcFolder() {
+    return getDataFolder() + "ohlc/";
+}
+std::string getValueListFolder() {
+    return getDataFolder() + "valueList/";
+}
+std::string getUserFolder() {
+    return getDataFolder() + "user/";
+}
 
-std::string getPairInfoFileName() { return getEtcFolder() + "pairinfo.txt"; }
-std::string getConversionRateFileName() { return getEtcFolder() + "conversionrate.txt"; }
-std::string getScoreFileName() { return getUserFolder() + "score.txt"; }
-std::string getConfigFileName() { return getUserFolder() + "config.txt"; }
+std::string getPairInfoFileName() {
+    return getEtcFolder() + "pairinfo.txt";
+}
+std::string getConversionRateFileName() {
+    return getEtcFolder() + "conversionrate.txt";
+}
+std::string getScoreFileName() {
+    return getUserFolder() + "score.txt";
+}
+std::string getConfigFileName() {
+    return getUserFolder() + "config.txt";
+}
 
 void createDataFolders() {
     for (const std::string& folder : {getDataFolder(), getOhlcFolder(), getValueListFolder(), getUserFolder()}) {

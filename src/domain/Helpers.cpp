@@ -29,14 +29,18 @@ std::int32_t randomRange(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(std::trunc(r * (static_cast<double>(b) - a + 1.0) + a));
 }
 
-void seedRandom(std::uint64_t seed) { generator().seed(seed); }
+void seedRandom(std::uint64_t seed) {
+    generator().seed(seed);
+}
 
 void seedRandomFromClock() {
     seedRandom(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
                static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
-void setRandomSource(std::function<double()> source) { randomSource() = std::move(source); }
+void setRandomSource(std::function<double()> source) {
+    randomSource() = std::move(source);
+}
 
 void swapInt(std::int32_t& a, std::int32_t& b) {
     std::int32_t t = a;

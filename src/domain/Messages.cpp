@@ -23,4 +23,6 @@ void showMessage(MessageKind kind, const std::string& text) {
     std::cerr << text << '\n';
 }
 
-void showError(const std::string& text) { showMessage(MessageKind::Error, "Error: " + text); }
+void showError(const std::string& text) {
+    showMessage(MessageKind::Error, "Error: " + text);
+}

@@ -16,7 +16,9 @@ bool hasValueF(float x) {
     return !(diff <= epsilon);
 }
 
-bool isNonZeroF(float x) { return std::fabs(x) > resolution; }
+bool isNonZeroF(float x) {
+    return std::fabs(x) > resolution;
+}
 
 std::int32_t subInt(std::int32_t a, std::int32_t b) {
     return hasValue(a) && hasValue(b) ? static_cast<std::int32_t>(static_cast<std::int64_t>(a) - b) : missingValue;

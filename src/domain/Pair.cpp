@@ -6,9 +6,9 @@
 #include "platform/TextFile.h"
 
 const std::array<const char*, TPair::count>& TPair::names() {
-    static constexpr std::array<const char*, count> table = {
-        "EURUSD", "GBPUSD", "USDCHF", "USDJPY", "EURGBP", "EURCHF", "EURJPY", "GBPCHF",
-        "GBPJPY", "CHFJPY", "USDCAD", "EURCAD", "AUDUSD", "AUDJPY", "NZDUSD", "NZDJPY"};
+    static constexpr std::array<const char*, count> table = {"EURUSD", "GBPUSD", "USDCHF", "USDJPY", "EURGBP", "EURCHF",
+                                                             "EURJPY", "GBPCHF", "GBPJPY", "CHFJPY", "USDCAD", "EURCAD",
+                                                             "AUDUSD", "AUDJPY", "NZDUSD", "NZDJPY"};
     return table;
 }
 
@@ -31,4 +31,6 @@ void TPair::setStr(const std::string& text) {
     showError("TPair.setStr");
 }
 
-bool TPair::getIsFinished() const { return fileExists(getOhlcFolder() + getToString() + ".finished"); }
+bool TPair::getIsFinished() const {
+    return fileExists(getOhlcFolder() + getToString() + ".finished");
+}

@@ -2,6 +2,10 @@
 
 #include "platform/Ticks.h"
 
-void TStopWatch::start() { startTick_ = getTickCount(); }
+void TStopWatch::start() {
+    startTick_ = getTickCount();
+}
 
-std::uint32_t TStopWatch::getElapsed() const { return getTickCount() - startTick_; }
+std::uint32_t TStopWatch::getElapsed() const {
+    return getTickCount() - startTick_;
+}

@@ -10,9 +10,9 @@ struct StepRow {
     int value;
 };
 constexpr StepRow steps[TTimeStep::count] = {
-    {"1分足", 0, 1},    {"2分足", 0, 2},    {"5分足", 0, 5},   {"10分足", 0, 10}, {"30分足", 0, 30},
-    {"1時間足", 1, 1},  {"2時間足", 1, 2},  {"6時間足", 1, 6}, {"12時間足", 1, 12}, {"1日足", 2, 1},
-    {"2日足", 2, 2},    {"7日足", 2, 7},    {"15日足", 2, 15}, {"30日足", 2, 30}};
+    {"1分足", 0, 1},   {"2分足", 0, 2},   {"5分足", 0, 5},   {"10分足", 0, 10},   {"30分足", 0, 30},
+    {"1時間足", 1, 1}, {"2時間足", 1, 2}, {"6時間足", 1, 6}, {"12時間足", 1, 12}, {"1日足", 2, 1},
+    {"2日足", 2, 2},   {"7日足", 2, 7},   {"15日足", 2, 15}, {"30日足", 2, 30}};
 constexpr int selectable[TQuorvaneTimeStep::count] = {0, 2, 4, 5, 7, 9};
 } // namespace
 
@@ -75,7 +75,9 @@ std::string TTimeStep::getToString() const {
     return std::to_string(getTimeValue()) + getTimeUnit().getToString() + "間";
 }
 
-TTimeStep TQuorvaneTimeStep::getTimeStep() const { return TTimeStep(selectable[serial_ % count]); }
+TTimeStep TQuorvaneTimeStep::getTimeStep() const {
+    return TTimeStep(selectable[serial_ % count]);
+}
 
 int quorvaneTimeStepSerialOf(int timeStepSerial) {
     for (int i = 0; i < TQuorvaneTimeStep::count; ++i) {

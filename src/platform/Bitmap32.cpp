@@ -9,8 +9,7 @@
 namespace {
 
 TRect32 intersect(const TRect32& a, const TRect32& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 QFont fontOf(const QString& name, int pointSize) {
@@ -56,7 +55,9 @@ TColor32 blendColor32(TColor32 source, TColor32 dest) {
     return outA << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
 }
 
-TBitmap32::TBitmap32(int width, int height) { setSize(width, height); }
+TBitmap32::TBitmap32(int width, int height) {
+    setSize(width, height);
+}
 
 void TBitmap32::setSize(int width, int height) {
     width = std::max(0, width);
@@ -148,7 +149,9 @@ void TBitmap32::line(int x1, int y1, int x2, int y2, TColor32 color, bool includ
     }
 }
 
-void TBitmap32::draw(int x, int y, const TBitmap32& source) { draw(x, y, source.boundsRect(), source); }
+void TBitmap32::draw(int x, int y, const TBitmap32& source) {
+    draw(x, y, source.boundsRect(), source);
+}
 
 void TBitmap32::draw(int x, int y, const TRect32& sourceRect, const TBitmap32& source) {
     const TRect32 src = intersect(sourceRect, source.boundsRect());
@@ -219,7 +222,9 @@ int TBitmap32::textWidth(const QString& text) const {
     return QFontMetrics(fontOf(fontName_, fontSize_)).horizontalAdvance(text);
 }
 
-int TBitmap32::textHeight(const QString&) const { return QFontMetrics(fontOf(fontName_, fontSize_)).height(); }
+int TBitmap32::textHeight(const QString&) const {
+    return QFontMetrics(fontOf(fontName_, fontSize_)).height();
+}
 
 void TBitmap32::assign(const TBitmap32& other) {
     image_ = other.image_.copy();

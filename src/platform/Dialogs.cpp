@@ -38,8 +38,12 @@ MessageKind& lastKindShown() {
 }
 } // namespace
 
-QString Dialogs::lastText() { return lastTextShown(); }
-MessageKind Dialogs::lastKind() { return lastKindShown(); }
+QString Dialogs::lastText() {
+    return lastTextShown();
+}
+MessageKind Dialogs::lastKind() {
+    return lastKindShown();
+}
 
 DialogAnswer Dialogs::message(MessageKind kind, const QString& text, const QString& caption, QWidget* parent) {
     lastTextShown() = text;
@@ -60,10 +64,11 @@ DialogAnswer Dialogs::message(MessageKind kind, const QString& text, const QStri
     return DialogAnswer::Ok;
 }
 
-void Dialogs::setNextAnswer(DialogAnswer answer) { presetAnswer() = answer; }
+void Dialogs::setNextAnswer(DialogAnswer answer) {
+    presetAnswer() = answer;
+}
 
 void Dialogs::installAsMessageSink() {
-    setMessageSink([](MessageKind kind, const std::string& text) {
-        Dialogs::message(kind, QString::fromStdString(text));
-    });
+    setMessageSink(
+        [](MessageKind kind, const std::string& text) { Dialogs::message(kind, QString::fromStdString(text)); });
 }

@@ -74,7 +74,9 @@ namespace {
 constexpr const char* temporaryMark = ".tmp-";
 }
 
-bool isTemporaryFileName(const std::string& fileName) { return fileName.find(temporaryMark) != std::string::npos; }
+bool isTemporaryFileName(const std::string& fileName) {
+    return fileName.find(temporaryMark) != std::string::npos;
+}
 
 AtomicFileWriter::AtomicFileWriter(std::string fileName)
     : fileName_(std::move(fileName)), tempName_(fileName_ + temporaryMark + std::to_string(::getpid())) {

@@ -44,9 +44,13 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 } // namespace
 
@@ -81,7 +85,9 @@ std::vector<std::string> splitTextLines(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> loadTextLines(const std::string& fileName) { return splitTextLines(readWholeFile(fileName)); }
+std::vector<std::string> loadTextLines(const std::string& fileName) {
+    return splitTextLines(readWholeFile(fileName));
+}
 
 std::vector<std::string> splitCommaText(std::string_view text) {
     std::vector<std::string> items;

@@ -6,7 +6,9 @@
 
 #include <stdexcept>
 
-std::int32_t getBarsAhead(std::int32_t sessionNumber) { return 10 * getBarGroup(sessionNumber) + 10; }
+std::int32_t getBarsAhead(std::int32_t sessionNumber) {
+    return 10 * getBarGroup(sessionNumber) + 10;
+}
 
 std::int32_t getBarGroup(std::int32_t sessionNumber) {
     if (sessionNumber <= 5) {
@@ -55,8 +57,12 @@ float TSessionRecord::profitOf(std::int32_t points) const {
                               static_cast<long double>(rateSingle));
 }
 
-float TSessionRecord::getProfit() const { return profitOf(getPoints()); }
-float TSessionRecord::getNetProfit() const { return profitOf(getNetPoints()); }
+float TSessionRecord::getProfit() const {
+    return profitOf(getPoints());
+}
+float TSessionRecord::getNetProfit() const {
+    return profitOf(getNetPoints());
+}
 
 bool TSessionRecord::getIsWin() const {
     const float p = getProfit();
@@ -66,7 +72,9 @@ bool TSessionRecord::getIsLoss() const {
     const float p = getProfit();
     return isNonZeroF(p) && p < 0;
 }
-bool TSessionRecord::getIsEven() const { return isZeroF(getProfit()); }
+bool TSessionRecord::getIsEven() const {
+    return isZeroF(getProfit());
+}
 bool TSessionRecord::getIsNetWin() const {
     const float p = getNetProfit();
     return isNonZeroF(p) && p > 0;
@@ -75,7 +83,13 @@ bool TSessionRecord::getIsNetLoss() const {
     const float p = getNetProfit();
     return isNonZeroF(p) && p < 0;
 }
-bool TSessionRecord::getIsNetEven() const { return isZeroF(getNetProfit()); }
+bool TSessionRecord::getIsNetEven() const {
+    return isZeroF(getNetProfit());
+}
 
-std::string TSessionRecord::getEntryPriceString() const { return getPriceString(pair, entryPrice); }
-std::string TSessionRecord::getExitPriceString() const { return getPriceString(pair, exitPrice); }
+std::string TSessionRecord::getEntryPriceString() const {
+    return getPriceString(pair, entryPrice);
+}
+std::string TSessionRecord::getExitPriceString() const {
+    return getPriceString(pair, exitPrice);
+}

@@ -32,8 +32,8 @@ TSessionRecord TSessionSelector::chooseSession(std::int32_t sessionNumber) const
         if (isMissing(c0) || isMissing(c19) || isMissing(cEnd)) {
             if (++redraws >= maxRedrawsInARow) {
                 throw SessionSelectionError(pair.getToString() + " " + timeStep.getToString() +
-                                            ": 問題にできる区間が見つかりません (" +
-                                            std::to_string(maxRedrawsInARow) + " 回引き直しました)");
+                                            ": 問題にできる区間が見つかりません (" + std::to_string(maxRedrawsInARow) +
+                                            " 回引き直しました)");
             }
             continue;
         }

@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <stdexcept>
 
-float TScoreCell::getAverageRating() const { return count == 0 ? 0.0f : singleQuotient(ratingSum, count); }
+float TScoreCell::getAverageRating() const {
+    return count == 0 ? 0.0f : singleQuotient(ratingSum, count);
+}
 
 TQuorvaneResult::TQuorvaneResult(std::string fileName)
     : fileName_(fileName.empty() ? getScoreFileName() : std::move(fileName)) {
@@ -24,7 +26,9 @@ void TQuorvaneResult::addTest(std::unique_ptr<TTestResult> test) {
     calculate();
 }
 
-TTestResult* TQuorvaneResult::getCurrentTest() { return tests.empty() ? nullptr : &tests.getTest(tests.getCount() - 1); }
+TTestResult* TQuorvaneResult::getCurrentTest() {
+    return tests.empty() ? nullptr : &tests.getTest(tests.getCount() - 1);
+}
 
 bool TQuorvaneResult::getHasUnfinishedTest() const {
     return !tests.empty() && !tests.getTest(tests.getCount() - 1).getIsFinished();
@@ -38,7 +42,9 @@ void addToCell(TScoreCell& total, const TScoreCell& cell) {
     total.maxProfit = std::max(total.maxProfit, cell.maxProfit);
 }
 
-float payoff(float win, float loss) { return isZeroF(loss) ? 9.99f : -singleQuotient(win, loss); }
+float payoff(float win, float loss) {
+    return isZeroF(loss) ? 9.99f : -singleQuotient(win, loss);
+}
 
 } // namespace
 

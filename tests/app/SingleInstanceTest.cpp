@@ -10,7 +10,9 @@
 
 namespace {
 
-QString programPath() { return QStringLiteral(QUORVANE_TEST_PROGRAM_DIR "/quorvane"); }
+QString programPath() {
+    return QStringLiteral(QUORVANE_TEST_PROGRAM_DIR "/quorvane");
+}
 
 class SingleInstanceTest : public ::testing::Test {
 protected:

@@ -77,7 +77,9 @@ std::string writePng(const std::string& folder, const std::string& name, const Q
 }
 
 // A strip in which every pixel has its own colour, so that each copied pixel shows where it came from.
-TColor32 stripColor(int x, int y) { return color32(x % 256, y % 256, (x / 256) * 16 + (y / 256), 255); }
+TColor32 stripColor(int x, int y) {
+    return color32(x % 256, y % 256, (x / 256) * 16 + (y / 256), 255);
+}
 
 } // namespace
 
@@ -94,8 +96,8 @@ TEST(ImageAssetsTest, TransparencyModesComeFromThePngItself) {
     };
     const Case cases[] = {
         {"none.png", makePng(2, 1, 2, rgb), TDrawMode::dmOpaque, color32(10, 20, 30), color32(200, 100, 50)},
-        {"key.png", makePng(2, 1, 2, rgb, {}, bytes({0, 200, 0, 100, 0, 50})), TDrawMode::dmBlend,
-         color32(10, 20, 30), color32(200, 100, 50, 0)},
+        {"key.png", makePng(2, 1, 2, rgb, {}, bytes({0, 200, 0, 100, 0, 50})), TDrawMode::dmBlend, color32(10, 20, 30),
+         color32(200, 100, 50, 0)},
         {"alpha.png", makePng(2, 1, 6, {bytes({10, 20, 30, 255, 200, 100, 50, 77})}), TDrawMode::dmBlend,
          color32(10, 20, 30), color32(200, 100, 50, 77)},
         {"grey-alpha.png", makePng(2, 1, 4, {bytes({90, 0, 90, 128})}), TDrawMode::dmBlend, color32(90, 90, 90, 0),
@@ -145,7 +147,8 @@ TEST(ImageAssetsTest, NumbersAreComposedFromTheStrip) {
     for (int d = 0; d < 4; ++d) {
         for (int j = 0; j < 27; ++j) {
             for (int i = 0; i < 18; ++i) {
-                ASSERT_EQ(picture.pixel(19 * d + i, j), stripColor(19 * digits[d] + i, 219 + j)) << d << " " << i << "," << j;
+                ASSERT_EQ(picture.pixel(19 * d + i, j), stripColor(19 * digits[d] + i, 219 + j))
+                    << d << " " << i << "," << j;
             }
         }
         EXPECT_EQ(picture.pixel(19 * d + 18, 5), 0u); // the cell's last column stays transparent
@@ -206,7 +209,8 @@ TEST(ImageAssetsTest, LabelTilesAndSmallRoutines) {
     for (int y = 0; y < 77; ++y) {
         for (int x = 0; x < 498; ++x) {
             if (prompt.pixel(x, y) == 0xFFFFFFFFu) {
-                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+                bottom = std::max(bottom, y);
             }
         }
     }
@@ -224,8 +228,9 @@ TEST(ImageAssetsTest, OurArtworkHasTheLayoutsTheProgramReads) {
     EXPECT_GE(numbering.strip.height(), 300);
     EXPECT_GE(manager.partsImage.width(), 218);
     EXPECT_GE(manager.partsImage.height(), 18 * 16);
-    for (const TBitmap32* page : {&manager.todayImage, &manager.totalImage, &manager.tableImage, &manager.maxProfitImage,
-                                  &manager.pairImage, &manager.timeStepImage, &manager.barAfterImage}) {
+    for (const TBitmap32* page :
+         {&manager.todayImage, &manager.totalImage, &manager.tableImage, &manager.maxProfitImage, &manager.pairImage,
+          &manager.timeStepImage, &manager.barAfterImage}) {
         EXPECT_EQ(page->width(), 770);
         EXPECT_EQ(page->height(), 410);
     }

@@ -49,10 +49,8 @@ TEST(LineChartSetupListTest, EditingAndColours) {
 }
 
 TEST(LineChartSetupListTest, DisplayTexts) {
-    const std::tuple<int, int, const char*> rows[] = {{0, 5, "終値"},
-                                                      {4, 1, "移動平均±1SD / 10 Bar"},
-                                                      {1, 2, "移動平均 / 20 Bar"},
-                                                      {3, 11, "最大値 / 30 日"}};
+    const std::tuple<int, int, const char*> rows[] = {
+        {0, 5, "終値"}, {4, 1, "移動平均±1SD / 10 Bar"}, {1, 2, "移動平均 / 20 Bar"}, {3, 11, "最大値 / 30 日"}};
     for (const auto& [type, period, text] : rows) {
         TLineChartSetupRecord record{TChartValueType(type), TCalcPeriod(period)};
         EXPECT_EQ(record.getDisplayText(), text);

@@ -54,10 +54,10 @@ TEST_F(ConversionTableTest, RatesAndTheirFallbacks) {
         double rate;
     };
     const Row rows[] = {
-        {day1 + 1440 + 600, 112.345},  // a day with a rate
-        {day1 - 5000, 112.345},        // before the first day: the first rate that has a value
-        {day1 + 300, 112.345},         // a day without a rate: the last rate that has a value
-        {day1 + 10 * 1440, 112.345},   // after the last day
+        {day1 + 1440 + 600, 112.345}, // a day with a rate
+        {day1 - 5000, 112.345},       // before the first day: the first rate that has a value
+        {day1 + 300, 112.345},        // a day without a rate: the last rate that has a value
+        {day1 + 10 * 1440, 112.345},  // after the last day
     };
     for (const Row& row : rows) {
         EXPECT_DOUBLE_EQ(table.getConversionRate(eurusd, row.time), row.rate) << row.time;
@@ -65,9 +65,9 @@ TEST_F(ConversionTableTest, RatesAndTheirFallbacks) {
     // 23:59 uses its own day, 00:00 the next.
     EXPECT_EQ(table.getRateValue(TPair(3), day1 + 1439), 119000);
     EXPECT_EQ(table.getRateValue(TPair(3), day1 + 1440), 119500);
-    EXPECT_DOUBLE_EQ(table.getConversionRate(TPair(10), day1 + 2880), 120.0);   // USDCAD via USDJPY
-    EXPECT_DOUBLE_EQ(table.getConversionRate(TPair(14), day1), 84.0);          // NZDUSD via NZDJPY
-    EXPECT_DOUBLE_EQ(table.getConversionRate(TPair(7), day1), 230.0);          // GBPCHF via GBPJPY
+    EXPECT_DOUBLE_EQ(table.getConversionRate(TPair(10), day1 + 2880), 120.0); // USDCAD via USDJPY
+    EXPECT_DOUBLE_EQ(table.getConversionRate(TPair(14), day1), 84.0);         // NZDUSD via NZDJPY
+    EXPECT_DOUBLE_EQ(table.getConversionRate(TPair(7), day1), 230.0);         // GBPCHF via GBPJPY
 }
 
 TEST_F(ConversionTableTest, MalformedLinesNameFileAndLine) {

@@ -61,7 +61,8 @@ TEST(DemoHistoryTest, CandlesAreValidAndCrossesAgreeWithTheirLegs) {
             ASSERT_LE(bar.low, std::min(bar.open, bar.close));
             ASSERT_GE(bar.high, std::max(bar.open, bar.close));
         }
-        const auto &a = bars[static_cast<size_t>(eurusd.getSerial())], &b = bars[static_cast<size_t>(usdjpy.getSerial())],
+        const auto &a = bars[static_cast<size_t>(eurusd.getSerial())],
+                   &b = bars[static_cast<size_t>(usdjpy.getSerial())],
                    &x = bars[static_cast<size_t>(eurjpy.getSerial())];
         if (x.getIsValid()) {
             const double implied = a.close * 1e-5 * b.close * 1e-3 / 1e-3;
@@ -88,7 +89,7 @@ TEST(DemoHistoryTest, LevelsStayNearThePathAndMovesLookLikeTheCrisis) {
     }
     std::nth_element(ranges.begin(), ranges.begin() + static_cast<long>(ranges.size() / 2), ranges.end());
     const std::int32_t median = ranges[ranges.size() / 2];
-    EXPECT_GT(median, 30);  // EURUSD one-minute ranges of several pips in late 2008
+    EXPECT_GT(median, 30); // EURUSD one-minute ranges of several pips in late 2008
     EXPECT_LT(median, 200);
 }
 

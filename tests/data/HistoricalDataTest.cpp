@@ -14,7 +14,9 @@ namespace {
 THistoricalRecord bar(std::int32_t time, std::int32_t open, std::int32_t high, std::int32_t low, std::int32_t close) {
     return {time, low, high, open, close};
 }
-THistoricalRecord gap(std::int32_t time) { return {time, missingValue, missingValue, missingValue, missingValue}; }
+THistoricalRecord gap(std::int32_t time) {
+    return {time, missingValue, missingValue, missingValue, missingValue};
+}
 
 // A series on the grid from `first`, one bar per close; a missing close makes a missing bar.
 THistoricalData seriesOfCloses(TTimeStep step, std::int32_t first, const std::vector<std::int32_t>& closes) {

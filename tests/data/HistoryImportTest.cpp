@@ -66,11 +66,11 @@ TEST(HistoryImportTest, BadRowsAreCountedAndReported) {
     FolderSandbox sandbox;
     const std::string file = sandbox.root() + "/bad.csv";
     writeTextFile(file, "2007-01-02 09:00,1.3201,1.3204,1.3199,1.3202\n"
-                        "2007-01-02 09:01,1.3202,1.3190,1.3200,1.3195\n"   // high below low
-                        "2007-01-02 09:02,0,1.3206,1.3200,1.3205\n"         // a price of zero
-                        "2007-01-02 09:03,abc,1.3206,1.3200,1.3205\n"       // no number
-                        "2007-02-30 09:04,1.3202,1.3206,1.3200,1.3205\n"    // no such day
-                        "2007-01-02 09:05,1.3202,1.3206\n");                // too few fields
+                        "2007-01-02 09:01,1.3202,1.3190,1.3200,1.3195\n" // high below low
+                        "2007-01-02 09:02,0,1.3206,1.3200,1.3205\n"      // a price of zero
+                        "2007-01-02 09:03,abc,1.3206,1.3200,1.3205\n"    // no number
+                        "2007-02-30 09:04,1.3202,1.3206,1.3200,1.3205\n" // no such day
+                        "2007-01-02 09:05,1.3202,1.3206\n");             // too few fields
     THistoryImport import(TPair(0), 0.00001, 0);
     import.addFile(file, ImportFormat::Generic);
     EXPECT_EQ(import.getRowsRead(), 6);

@@ -35,9 +35,11 @@ TEST(PairListTest, LoadsThePairInformationBesideTheProgram) {
 
 TEST(PairListTest, PriceFormatsRound) {
     const std::tuple<const char*, long double, const char*> rows[] = {
-        {"0.00", 112.346L, "112.35"}, {"0.000", 112.3455L, "112.346"}, {"0.00", 0.005L, "0.01"},
-        {"0.0##", 1.5L, "1.5"},       {"#.00", 0.25L, ".25"},          {"0.000", -0.0004L, "0.000"},
-        {"0.00", -1.255L, "-1.26"},   {"0", 99.5L, "100"},             {"0.00000", 1.32015L, "1.32015"}};
+        {"0.00", 112.346L, "112.35"},    {"0.000", 112.3455L, "112.346"},
+        {"0.00", 0.005L, "0.01"},        {"0.0##", 1.5L, "1.5"},
+        {"#.00", 0.25L, ".25"},          {"0.000", -0.0004L, "0.000"},
+        {"0.00", -1.255L, "-1.26"},      {"0", 99.5L, "100"},
+        {"0.00000", 1.32015L, "1.32015"}};
     for (const auto& [format, value, text] : rows) {
         EXPECT_EQ(formatFloat(format, value), text) << format << " " << static_cast<double>(value);
     }

@@ -102,7 +102,8 @@ THistoricalData fixtureSeries(TTimeStep step, std::int32_t start, std::int32_t e
         const auto open = static_cast<std::int32_t>(price);
         price += move(rng);
         const auto close = static_cast<std::int32_t>(price);
-        s.append({t, std::min(open, close) - static_cast<std::int32_t>(rng() % 30), std::max(open, close) + static_cast<std::int32_t>(rng() % 30), open, close});
+        s.append({t, std::min(open, close) - static_cast<std::int32_t>(rng() % 30),
+                  std::max(open, close) + static_cast<std::int32_t>(rng() % 30), open, close});
     }
     return s;
 }
@@ -178,8 +179,7 @@ protected:
 
 TEST_F(PrecalculationTest, ValueListsEqualThePlainReference) {
     // Minute bars of the first three weeks of 2007 (New Year, weekends, a two-day gap), with their days.
-    const THistoricalData minutes =
-        fixtureSeries(TTimeStep(0), stamp2007, stamp2007 + 21 * 1440, 1);
+    const THistoricalData minutes = fixtureSeries(TTimeStep(0), stamp2007, stamp2007 + 21 * 1440, 1);
     THistoricalData minuteDays;
     minutes.convertTo(minuteDays, stamp2007, TTimeStep(9), stamp2007 + 21 * 1440);
     // Daily bars of all four years, for the long bar and day periods.
@@ -237,9 +237,9 @@ TEST_F(PrecalculationTest, AllPairsRunSkipsFinishedPairsAndWritesEveryFile) {
     writeSource(TPair(3));
     Recorder recorder;
     TPrecalculation(recorder.callbacks(), december, stamp2011).runAllPairs();
-    const std::vector<Event> expected = {std::string("EURUSD のデータを展開しています"), 0.0,
+    const std::vector<Event> expected = {std::string("EURUSD のデータを展開しています"),   0.0,
                                          std::string("EURUSD の値リストを生成しています"), 8.0,
-                                         std::string("USDJPY のデータを展開しています"), 3 / 14.0 * 62,
+                                         std::string("USDJPY のデータを展開しています"),   3 / 14.0 * 62,
                                          std::string("USDJPY の値リストを生成しています"), 3 / 14.0 * 92 + 8};
     EXPECT_EQ(recorder.events, expected);
     EXPECT_TRUE(getIsAllPairsFinished());
@@ -336,8 +336,8 @@ TEST_F(PrecalculationTest, DiskSpaceThresholdsOnTheDataFolder) {
         askedFor = path;
         return free;
     });
-    const std::pair<std::uint64_t, bool> allPairs[] = {{20480ull << 20, false}, {(20481ull << 20) - 1, false},
-                                                       {20481ull << 20, true}};
+    const std::pair<std::uint64_t, bool> allPairs[] = {
+        {20480ull << 20, false}, {(20481ull << 20) - 1, false}, {20481ull << 20, true}};
     for (const auto& [bytes, enough] : allPairs) {
         free = bytes;
         EXPECT_EQ(hasDiskSpaceForAllPairs(), enough) << bytes;

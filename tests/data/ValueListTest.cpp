@@ -39,8 +39,7 @@ TEST_F(ValueListTest, FileNamesCarryThePeriodOnlyWhenTheKindHasOne) {
     const std::string folder = getValueListFolder();
     EXPECT_EQ(getValueListFileName(TPair(3), TTimeStep(0), TCalcValueType(0), TCalcPeriod(4)), folder + "3_0_0.vll");
     EXPECT_EQ(getValueListFileName(TPair(3), TTimeStep(0), TCalcValueType(2), TCalcPeriod(0)), folder + "3_0_2.vll");
-    EXPECT_EQ(getValueListFileName(TPair(3), TTimeStep(0), TCalcValueType(4), TCalcPeriod(2)),
-              folder + "3_0_4_2.vll");
+    EXPECT_EQ(getValueListFileName(TPair(3), TTimeStep(0), TCalcValueType(4), TCalcPeriod(2)), folder + "3_0_4_2.vll");
     EXPECT_EQ(getValueListFileName(TPair(0), TTimeStep(9), TCalcValueType(5), TCalcPeriod(11)),
               folder + "0_9_5_11.vll");
 }
@@ -70,10 +69,10 @@ TEST_F(ValueListTest, SaveAndLoadAWindow) {
 }
 
 TEST_F(ValueListTest, LoadLineRebuildsBandsFromStoredDifferences) {
-    writeList(0, 0, {102.0f, 110.0f, M});        // closes
-    writeList(4, 1, {2.0f, -1.0f, 0.5f});         // close − mean
-    writeList(3, 1, {1.5f, M, 1.0f});             // standard deviation
-    writeList(6, 1, {4.0f, 6.0f, 1.0f});          // close − minimum
+    writeList(0, 0, {102.0f, 110.0f, M}); // closes
+    writeList(4, 1, {2.0f, -1.0f, 0.5f}); // close − mean
+    writeList(3, 1, {1.5f, M, 1.0f});     // standard deviation
+    writeList(6, 1, {4.0f, 6.0f, 1.0f});  // close − minimum
     struct Row {
         int lineType;
         float slot0;
@@ -100,9 +99,8 @@ TEST_F(ValueListTest, MalformedFilesAreRejected) {
         std::memcpy(b.data() + 4 * index, &v, 4);
         return b;
     };
-    for (const std::string& content :
-         {bytes.substr(0, 40), bytes.substr(0, bytes.size() - 2), withFloat(1, 14.0f), withFloat(5, 1.0f),
-          withFloat(4, std::nanf(""))}) {
+    for (const std::string& content : {bytes.substr(0, 40), bytes.substr(0, bytes.size() - 2), withFloat(1, 14.0f),
+                                       withFloat(5, 1.0f), withFloat(4, std::nanf(""))}) {
         writeTextFile(file, content);
         TValueList list;
         EXPECT_THROW(list.loadFromFile(file, stamp2007, stamp2007 + 10), FileError);

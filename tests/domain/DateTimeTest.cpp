@@ -30,7 +30,7 @@ TEST(DateTimeTest, CalendarArithmetic) {
     EXPECT_EQ(t.minute, 59);
     EXPECT_EQ(t.second, 58);
     EXPECT_EQ(t.millisecond, 500);
-    EXPECT_EQ(dayOfWeek(encodeDateTime(2007, 1, 1)), 2); // a Monday
+    EXPECT_EQ(dayOfWeek(encodeDateTime(2007, 1, 1)), 2);   // a Monday
     EXPECT_EQ(dayOfWeek(encodeDateTime(2010, 12, 25)), 7); // a Saturday
     EXPECT_FALSE(isValidDate(2009, 2, 29));
     EXPECT_TRUE(isValidDate(2000, 2, 29));

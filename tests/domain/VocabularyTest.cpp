@@ -40,9 +40,8 @@ TEST(TimeStepTest, TextsAndMinutes) {
         const char* text;
         int minutes;
     };
-    const Row rows[] = {{0, "1分足", "1分間", 1},        {3, "10分足", "10分間", 10},
-                        {5, "1時間足", "1時間", 60},     {8, "12時間足", "12時間", 720},
-                        {9, "1日足", "1日間", 1440},     {13, "30日足", "30日間", 43200}};
+    const Row rows[] = {{0, "1分足", "1分間", 1},       {3, "10分足", "10分間", 10}, {5, "1時間足", "1時間", 60},
+                        {8, "12時間足", "12時間", 720}, {9, "1日足", "1日間", 1440}, {13, "30日足", "30日間", 43200}};
     for (const Row& row : rows) {
         TTimeStep step(row.serial);
         EXPECT_EQ(step.getToCandleString(), row.candle) << row.serial;
@@ -125,8 +124,8 @@ TEST(VocabularyTest, IndicatorKindsPeriodsAndColours) {
     EXPECT_FALSE(TCalcPeriod(6).getIsBarPeriod());
     EXPECT_EQ(TCalcValueType(5).getPeriodGroup(), 2);
     EXPECT_EQ(TCalcValueType(3).getPeriodGroup(), 1);
-    EXPECT_EQ(TChartColor(11).getColor(), 0x0000FFu);  // red
-    EXPECT_EQ(TChartColor(12).getColor(), 0xF0CAA6u);  // sky blue
+    EXPECT_EQ(TChartColor(11).getColor(), 0x0000FFu); // red
+    EXPECT_EQ(TChartColor(12).getColor(), 0xF0CAA6u); // sky blue
     EXPECT_EQ(TPosition(2).getToString(), "Stay");
 }
 

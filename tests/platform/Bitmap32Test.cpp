@@ -113,8 +113,8 @@ TEST(ImageViewTest, LayersAreScaledIntoTheirLocationAndComposited) {
     top->bitmap.clear(color32(255, 255, 255, 0));
     top->location = QRectF(0, 0, 4, 4);
     const QImage shown = view.compose();
-    EXPECT_EQ(shown.pixel(5, 5), blue);       // nearest neighbour, scaled ×4
-    EXPECT_EQ(shown.pixel(3, 3), red);        // a transparent layer on top changes nothing
+    EXPECT_EQ(shown.pixel(5, 5), blue); // nearest neighbour, scaled ×4
+    EXPECT_EQ(shown.pixel(3, 3), red);  // a transparent layer on top changes nothing
     top->visible = false;
     top->bitmap.clear(white);
     EXPECT_EQ(view.compose().pixel(1, 1), red);

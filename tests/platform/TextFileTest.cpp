@@ -10,8 +10,13 @@ TEST(TextFileTest, LineEndsAndByteOrderMarks) {
         {"a\nb", {"a", "b"}},
         {"a\rb\r", {"a", "b"}},
         {"a\r\n\r\nb", {"a", "", "b"}},
-        {"\xEF\xBB\xBF" "USDJPY,1", {"USDJPY,1"}},
-        {std::string("\xFF\xFE" "a\0,\0\xE5\x65\r\0\n\0", 10), {"a,\xE6\x97\xA5"}}, // 日 in UTF-16 LE
+        {"\xEF\xBB\xBF"
+         "USDJPY,1",
+         {"USDJPY,1"}},
+        {std::string("\xFF\xFE"
+                     "a\0,\0\xE5\x65\r\0\n\0",
+                     10),
+         {"a,\xE6\x97\xA5"}}, // 日 in UTF-16 LE
         {std::string("\xFE\xFF\0a\0\n\0b", 8), {"a", "b"}},
         {"", {}},
     };

@@ -21,8 +21,7 @@ public:
         }
         pairs = std::make_unique<TPairList>(records);
         pairList = pairs.get();
-        writeTextFile(getConversionRateFileName(),
-                      std::to_string(stamp2007) + ",1000,150000,1000,1000,1000,1000\r\n");
+        writeTextFile(getConversionRateFileName(), std::to_string(stamp2007) + ",1000,150000,1000,1000,1000,1000\r\n");
         rates = std::make_unique<TConversionTable>();
         conversionTable = rates.get();
         createDataFolders();

@@ -1,8 +1,8 @@
+#include "scoring/SessionSelection.h"
 #include "data/HistoricalData.h"
 #include "domain/Helpers.h"
 #include "platform/FileIo.h"
 #include "scoring/ScoringFixture.h"
-#include "scoring/SessionSelection.h"
 
 #include <deque>
 
@@ -78,9 +78,9 @@ std::vector<int> range(int from, int count) {
 } // namespace
 
 TEST(SessionSelectionRuleTest, SixtyPercentOfTheBars) {
-    const std::tuple<int, int, bool> rows[] = {{12, 20, true},  {11, 20, false}, {6, 10, true}, {5, 10, false},
-                                               {12, 20, true},  {18, 30, true},  {17, 30, false},
-                                               {24, 40, true},  {23, 40, false}};
+    const std::tuple<int, int, bool> rows[] = {{12, 20, true},  {11, 20, false}, {6, 10, true},
+                                               {5, 10, false},  {12, 20, true},  {18, 30, true},
+                                               {17, 30, false}, {24, 40, true},  {23, 40, false}};
     for (const auto& [k, n, pass] : rows) {
         EXPECT_EQ(isFilledEnough(k, n), pass) << k << " of " << n;
     }
@@ -114,10 +114,10 @@ TEST_F(SessionSelectionTest, FillRulesDecideBetweenTwoCandidates) {
         bool taken;
     };
     const Row rows[] = {
-        {1, range(1, 8), true},                       // 12 of 20 shown bars
-        {1, range(1, 9), false},                      // 11 of 20
-        {11, range(20, 12), true},                    // 18 of 30 ahead
-        {11, range(20, 13), false},                   // 17 of 30
+        {1, range(1, 8), true},     // 12 of 20 shown bars
+        {1, range(1, 9), false},    // 11 of 20
+        {11, range(20, 12), true},  // 18 of 30 ahead
+        {11, range(20, 13), false}, // 17 of 30
     };
     saveBars(fallback, windowCloses(40, {}));
     for (const Row& row : rows) {

@@ -6,7 +6,7 @@ constexpr int L = TPosition::Long, S = TPosition::Short, Y = TPosition::Stay;
 } // namespace
 
 TEST(SessionRecordTest, BarsAheadAndGroups) {
-    const std::tuple<int, int, int> rows[] = {{1, 10, 0}, {5, 10, 0}, {6, 20, 1}, {10, 20, 1},
+    const std::tuple<int, int, int> rows[] = {{1, 10, 0},  {5, 10, 0},  {6, 20, 1},  {10, 20, 1},
                                               {11, 30, 2}, {15, 30, 2}, {16, 40, 3}, {20, 40, 3}};
     for (const auto& [session, ahead, group] : rows) {
         EXPECT_EQ(getBarsAhead(session), ahead) << session;
@@ -35,13 +35,13 @@ TEST_F(TestResultTest, VerdictsOfOneSession) {
         bool win, loss, netWin, netEven;
     };
     const Row rows[] = {
-        {3, Y, 500, 0.0f, false, false, false, true},        // Stay: even in both sets though the price moved
-        {3, L, 10, 0.01f, true, false, false, true},         // a move equal to the spread: win, net even
-        {3, L, 1000, 1.0f, true, false, true, false},        // a yen pair's 1000-point rise is 1 yen
-        {3, S, 1000, -1.0f, false, true, false, false},      // Short on a rise
-        {12, L, 5, 0.00005f, false, false, false, true},     // AUDUSD via AUDJPY at 1.000: 0.00005 yen is even
-        {12, S, 20, -0.0002f, false, true, false, false},    // −0.0002 yen is a loss
-        {0, L, 100, 0.15f, true, false, true, false},        // EURUSD via EURJPY at 150.000
+        {3, Y, 500, 0.0f, false, false, false, true},     // Stay: even in both sets though the price moved
+        {3, L, 10, 0.01f, true, false, false, true},      // a move equal to the spread: win, net even
+        {3, L, 1000, 1.0f, true, false, true, false},     // a yen pair's 1000-point rise is 1 yen
+        {3, S, 1000, -1.0f, false, true, false, false},   // Short on a rise
+        {12, L, 5, 0.00005f, false, false, false, true},  // AUDUSD via AUDJPY at 1.000: 0.00005 yen is even
+        {12, S, 20, -0.0002f, false, true, false, false}, // −0.0002 yen is a loss
+        {0, L, 100, 0.15f, true, false, true, false},     // EURUSD via EURJPY at 150.000
     };
     for (const Row& row : rows) {
         auto test = makeTest(row.pair, 5, {row.move}, {row.answer});

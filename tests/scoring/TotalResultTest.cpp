@@ -1,7 +1,7 @@
+#include "scoring/TotalResult.h"
 #include "platform/FileIo.h"
 #include "platform/TextFile.h"
 #include "scoring/ScoringFixture.h"
-#include "scoring/TotalResult.h"
 
 #include <filesystem>
 
@@ -44,16 +44,16 @@ TEST_F(TotalResultTest, OnlyFinishedTestsCount) {
 
 TEST_F(TotalResultTest, CellsTotalsAndGuards) {
     TQuorvaneResult history;
-    history.addTest(finishedTest(3, 5, 500, S));   // USDJPY 1 hour: −0.5
-    history.addTest(finishedTest(3, 5, 200, S));   // −0.2
+    history.addTest(finishedTest(3, 5, 500, S)); // USDJPY 1 hour: −0.5
+    history.addTest(finishedTest(3, 5, 200, S)); // −0.2
     EXPECT_EQ(history.scoreCells[3][3].maxProfit, 0.0f);
     EXPECT_EQ(history.scoreCells[3][3].count, 2);
     EXPECT_EQ(history.lossProfit, -0.7f);
     EXPECT_EQ(history.averageWin, 0.0f);
     EXPECT_EQ(history.profitFactor, 0.0f);
-    history.addTest(finishedTest(3, 5, 300, L));   // +0.3
+    history.addTest(finishedTest(3, 5, 300, L)); // +0.3
     EXPECT_FLOAT_EQ(history.scoreCells[3][3].maxProfit, 0.3f);
-    history.addTest(finishedTest(0, 9, 100, L));   // EURUSD 1 day: +0.15
+    history.addTest(finishedTest(0, 9, 100, L)); // EURUSD 1 day: +0.15
     EXPECT_EQ(history.testCount, 4);
     EXPECT_EQ(history.sessionCount, 80);
     EXPECT_EQ(history.winCount, 2);
@@ -148,9 +148,8 @@ TEST_F(TotalResultTest, ATestOutsideTheTablesStaysInTheFileButNotInTheTotals) {
     auto odd = finishedTest(3, 5, 500, L);
     odd->pair = TPair(20);
     auto tenMinutes = finishedTest(3, 3, 500, L); // a time step that is not selectable
-    const std::string content = TQuorvaneResult::formatLine(*odd) + "\r\n" +
-                                TQuorvaneResult::formatLine(*tenMinutes) + "\r\n" +
-                                TQuorvaneResult::formatLine(*finishedTest(3, 5, 500, L)) + "\r\n";
+    const std::string content = TQuorvaneResult::formatLine(*odd) + "\r\n" + TQuorvaneResult::formatLine(*tenMinutes) +
+                                "\r\n" + TQuorvaneResult::formatLine(*finishedTest(3, 5, 500, L)) + "\r\n";
     writeTextFile(getScoreFileName(), content);
     TQuorvaneResult history;
     EXPECT_EQ(history.tests.getCount(), 3);

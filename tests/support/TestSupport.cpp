@@ -15,9 +15,13 @@ MessageRecorder::MessageRecorder() {
     });
 }
 
-MessageRecorder::~MessageRecorder() { setMessageSink(std::move(previous_)); }
+MessageRecorder::~MessageRecorder() {
+    setMessageSink(std::move(previous_));
+}
 
-std::vector<std::string> MessageRecorder::texts() const { return messages; }
+std::vector<std::string> MessageRecorder::texts() const {
+    return messages;
+}
 
 FolderSandbox::FolderSandbox() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-test-XXXXXX").string();

@@ -1,10 +1,10 @@
+#include "quorvane-data/DataCommands.h"
 #include "data/HistoricalData.h"
 #include "data/ValueList.h"
 #include "domain/DateTime.h"
 #include "domain/Folders.h"
 #include "platform/FileIo.h"
 #include "quorvane-data/Arguments.h"
-#include "quorvane-data/DataCommands.h"
 #include "support/TestSupport.h"
 
 #include <filesystem>

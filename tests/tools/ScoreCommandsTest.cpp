@@ -1,6 +1,6 @@
+#include "quorvane-data/ScoreCommands.h"
 #include "data/PairList.h"
 #include "domain/Folders.h"
-#include "quorvane-data/ScoreCommands.h"
 #include "scoring/TotalResult.h"
 #include "support/TestSupport.h"
 

@@ -12,11 +12,11 @@
 namespace {
 
 // ---- Palette ----
-const QColor ink(0xF2, 0xF5, 0xFA);        // neutral figures and headings
-const QColor gain(0x5C, 0xA8, 0xFF);       // gains, as the chart's rising candles (blue)
-const QColor loss(0xFF, 0x5E, 0x5E);       // losses, as the chart's falling candles (red)
-const QColor caption(0x93, 0xA9, 0xC4);    // captions and units
-const QColor accent(0xE8, 0xB6, 0x4C);     // titles
+const QColor ink(0xF2, 0xF5, 0xFA);     // neutral figures and headings
+const QColor gain(0x5C, 0xA8, 0xFF);    // gains, as the chart's rising candles (blue)
+const QColor loss(0xFF, 0x5E, 0x5E);    // losses, as the chart's falling candles (red)
+const QColor caption(0x93, 0xA9, 0xC4); // captions and units
+const QColor accent(0xE8, 0xB6, 0x4C);  // titles
 const QColor panelFill(0x17, 0x2A, 0x44);
 const QColor panelEdge(0x2F, 0x4B, 0x70);
 const QColor pageTop(0x10, 0x1E, 0x33);
@@ -24,7 +24,7 @@ const QColor pageBottom(0x08, 0x10, 0x1D);
 
 const char* pairNames[16] = {"EURUSD", "GBPUSD", "USDCHF", "USDJPY", "EURGBP", "EURCHF", "EURJPY", "GBPCHF",
                              "GBPJPY", "CHFJPY", "USDCAD", "EURCAD", "AUDUSD", "AUDJPY", "NZDUSD", "NZDJPY"};
-const char* stepNames[14] = {"1分足",   "2分足",   "5分足",   "10分足", "30分足", "1時間足", "2時間足",
+const char* stepNames[14] = {"1分足",   "2分足",    "5分足", "10分足", "30分足", "1時間足", "2時間足",
                              "6時間足", "12時間足", "1日足", "2日足",  "7日足",  "15日足",  "30日足"};
 const char* scaleNames[6] = {"1分間", "5分間", "30分間", "1時間", "6時間", "1日間"};
 
@@ -76,7 +76,9 @@ void hline(QPainter& p, double x1, double x2, double y, const QColor& c, double 
     p.drawLine(QPointF(x1, y), QPointF(x2, y));
 }
 
-QImage toStraightAlpha(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+QImage toStraightAlpha(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
 
 // ---- numbering.png: three colour rows 100 pixels apart, glyph cells of three sizes ----
 
@@ -156,7 +158,8 @@ QImage makeToday() {
     QPainter p(&image);
     pageBackground(p, pageW, pageH);
     panel(p, QRectF(8, 8, 290, 394));
-    text(p, QRectF(20, 20, 120, 24), QStringLiteral("今回のテスト"), 14, accent, Qt::AlignLeft | Qt::AlignVCenter, true);
+    text(p, QRectF(20, 20, 120, 24), QStringLiteral("今回のテスト"), 14, accent, Qt::AlignLeft | Qt::AlignVCenter,
+         true);
     text(p, QRectF(140, 22, 60, 20), QStringLiteral("No."), 13, caption, Qt::AlignRight | Qt::AlignVCenter);
     hline(p, 18, 288, 52, panelEdge);
 
@@ -194,8 +197,8 @@ QImage makeToday() {
     text(p, QRectF(20, 343, 270, 16), QStringLiteral("レーティング (0〜100)"), 11, caption);
 
     // The sessions: four rows of five, one row per distance ahead.
-    text(p, QRectF(310, 12, 300, 22), QStringLiteral("セッション別収支 (円)"), 14, accent, Qt::AlignLeft | Qt::AlignVCenter,
-         true);
+    text(p, QRectF(310, 12, 300, 22), QStringLiteral("セッション別収支 (円)"), 14, accent,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 5; ++c) {
             const QRectF cell(306 + 88 * c, 38 + 96 * r, 86, 84);
@@ -213,11 +216,13 @@ QImage makeTotal() {
     QImage image = canvas(pageW, pageH);
     QPainter p(&image);
     pageBackground(p, pageW, pageH);
-    text(p, QRectF(24, 2, 250, 24), QStringLiteral("これまでの成績"), 14, accent, Qt::AlignLeft | Qt::AlignVCenter, true);
+    text(p, QRectF(24, 2, 250, 24), QStringLiteral("これまでの成績"), 14, accent, Qt::AlignLeft | Qt::AlignVCenter,
+         true);
     text(p, QRectF(300, 4, 90, 20), QStringLiteral("スプレッド抜き"), 11, caption, Qt::AlignRight | Qt::AlignVCenter);
     text(p, QRectF(520, 4, 110, 20), QStringLiteral("スプレッド込み"), 11, caption, Qt::AlignRight | Qt::AlignVCenter);
-    const char* labels[9] = {"テスト回数", "総収支", "勝率", "勝ち", "負け", "引き分け", "プロフィットファクター",
-                             "ペイオフレシオ", "レーティング"};
+    const char* labels[9] = {
+        "テスト回数",     "総収支",      "勝率", "勝ち", "負け", "引き分け", "プロフィットファクター",
+        "ペイオフレシオ", "レーティング"};
     const char* units[9] = {"回", "円", "%", "回", "回", "回", "×100", "×100", "/ 100"};
     for (int k = 0; k < 9; ++k) {
         const QRectF band(12, 25 + 40 * k, 746, 36);
@@ -426,8 +431,8 @@ std::map<QString, QImage> makeArtwork() {
          makeCard(QColor(0xC8, 0x32, 0x32), QColor(0x4E, 0x0B, 0x0B), QStringLiteral("LOSE"), QStringLiteral("不正解"),
                   QStringLiteral("×"))},
         {QStringLiteral("plane_even.png"),
-         makeCard(QColor(0x5B, 0x6B, 0x78), QColor(0x20, 0x28, 0x30), QStringLiteral("EVEN"), QStringLiteral("引き分け"),
-                  QStringLiteral("△"))},
+         makeCard(QColor(0x5B, 0x6B, 0x78), QColor(0x20, 0x28, 0x30), QStringLiteral("EVEN"),
+                  QStringLiteral("引き分け"), QStringLiteral("△"))},
         {QStringLiteral("plane_prompt.png"), makePrompt()},
     };
 }

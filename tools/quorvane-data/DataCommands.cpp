@@ -82,10 +82,11 @@ void writeConversionRates() {
 
 int runDemo(const std::vector<std::string>& words) {
     const Arguments args(words, common, {"--help", "--if-missing"});
-    if (handleCommonOptions(args, "usage: quorvane-data demo [--if-missing] [--program-dir DIR]\n"
-                      "Writes historicaldata/PAIR.hst of all 16 pairs (a realistic, deterministic one-minute\n"
-                      "history of 2007-2010) and etc/conversionrate.txt beside the program. With --if-missing it\n"
-                      "does nothing when they are all present.\n")) {
+    if (handleCommonOptions(
+            args, "usage: quorvane-data demo [--if-missing] [--program-dir DIR]\n"
+                  "Writes historicaldata/PAIR.hst of all 16 pairs (a realistic, deterministic one-minute\n"
+                  "history of 2007-2010) and etc/conversionrate.txt beside the program. With --if-missing it\n"
+                  "does nothing when they are all present.\n")) {
         return 0;
     }
     if (args.has("--if-missing")) {
@@ -109,16 +110,16 @@ int runDemo(const std::vector<std::string>& words) {
 
 int runImport(const std::vector<std::string>& words) {
     const Arguments args(words, with({"--pair", "--format", "--shift-hours"}), {"--help"});
-    if (handleCommonOptions(args,
-                "usage: quorvane-data import --pair PAIR [--format histdata|metatrader|dukascopy|generic]\n"
-                "                            [--shift-hours H] [--program-dir DIR] FILE...\n"
-                "Turns one-minute history into historicaldata/PAIR.hst. Several files merge in time order; for\n"
-                "a minute given twice the later file wins. --shift-hours moves the source's times into the\n"
-                "program's local time (Japan time). The format is detected when not given:\n"
-                "  histdata    20070102 090000;1.3201;1.3204;1.3199;1.3202;0\n"
-                "  metatrader  2007.01.02,09:00,1.3201,1.3204,1.3199,1.3202,12\n"
-                "  dukascopy   Gmt time,Open,High,Low,Close,Volume / 02.01.2007 09:00:00.000,1.32010,...\n"
-                "  generic     2007-01-02 09:00[:00],open,high,low,close[,volume] (header optional)\n")) {
+    if (handleCommonOptions(
+            args, "usage: quorvane-data import --pair PAIR [--format histdata|metatrader|dukascopy|generic]\n"
+                  "                            [--shift-hours H] [--program-dir DIR] FILE...\n"
+                  "Turns one-minute history into historicaldata/PAIR.hst. Several files merge in time order; for\n"
+                  "a minute given twice the later file wins. --shift-hours moves the source's times into the\n"
+                  "program's local time (Japan time). The format is detected when not given:\n"
+                  "  histdata    20070102 090000;1.3201;1.3204;1.3199;1.3202;0\n"
+                  "  metatrader  2007.01.02,09:00,1.3201,1.3204,1.3199,1.3202,12\n"
+                  "  dukascopy   Gmt time,Open,High,Low,Close,Volume / 02.01.2007 09:00:00.000,1.32010,...\n"
+                  "  generic     2007-01-02 09:00[:00],open,high,low,close[,volume] (header optional)\n")) {
         return 0;
     }
     if (!args.has("--pair") || args.positional().empty()) {
@@ -152,9 +153,10 @@ int runImport(const std::vector<std::string>& words) {
 
 int runRates(const std::vector<std::string>& words) {
     const Arguments args(words, common, {"--help"});
-    if (handleCommonOptions(args, "usage: quorvane-data rates [--program-dir DIR]\n"
-                      "Rebuilds etc/conversionrate.txt from the yen-cross histories present (each day's last\n"
-                      "close; missing on a day without bars).\n")) {
+    if (handleCommonOptions(args,
+                            "usage: quorvane-data rates [--program-dir DIR]\n"
+                            "Rebuilds etc/conversionrate.txt from the yen-cross histories present (each day's last\n"
+                            "close; missing on a day without bars).\n")) {
         return 0;
     }
     writeConversionRates();
@@ -164,12 +166,12 @@ int runRates(const std::vector<std::string>& words) {
 
 int runInspect(const std::vector<std::string>& words) {
     const Arguments args(words, with({"--from", "--count"}), {"--help", "--points"});
-    if (handleCommonOptions(args,
-                "usage: quorvane-data inspect bars PAIR STEP --from \"YYYY-MM-DD HH:MM\" --count N [--points]\n"
-                "       quorvane-data inspect values FILE.vll --from \"YYYY-MM-DD HH:MM\" --count N\n"
-                "Prints CSV with a header line. STEP is one of 1m 5m 30m 1h 6h 1d. Bars are read from the\n"
-                "pre-calculated ohlc files; prices are formatted, or integer points with --points; a missing\n"
-                "bar or value prints empty fields.\n")) {
+    if (handleCommonOptions(
+            args, "usage: quorvane-data inspect bars PAIR STEP --from \"YYYY-MM-DD HH:MM\" --count N [--points]\n"
+                  "       quorvane-data inspect values FILE.vll --from \"YYYY-MM-DD HH:MM\" --count N\n"
+                  "Prints CSV with a header line. STEP is one of 1m 5m 30m 1h 6h 1d. Bars are read from the\n"
+                  "pre-calculated ohlc files; prices are formatted, or integer points with --points; a missing\n"
+                  "bar or value prints empty fields.\n")) {
         return 0;
     }
     const auto& pos = args.positional();
@@ -185,8 +187,7 @@ int runInspect(const std::vector<std::string>& words) {
         if (pos.size() != 3) {
             throw UsageError("inspect bars needs PAIR and STEP");
         }
-        const std::pair<const char*, int> steps[] = {{"1m", 0}, {"5m", 2}, {"30m", 4},
-                                                     {"1h", 5}, {"6h", 7}, {"1d", 9}};
+        const std::pair<const char*, int> steps[] = {{"1m", 0}, {"5m", 2}, {"30m", 4}, {"1h", 5}, {"6h", 7}, {"1d", 9}};
         int step = -1;
         for (const auto& [name, serial] : steps) {
             step = pos[2] == name ? serial : step;

@@ -56,10 +56,11 @@ private:
 
 int runPrecalc(const std::vector<std::string>& words) {
     const Arguments args(words, {"--program-dir"}, {"--help", "--all", "--force"});
-    if (handleCommonOptions(args, "usage: quorvane-data precalc [PAIR...] [--all] [--force] [--program-dir DIR]\n"
-                                  "Pre-calculates pairs as the program's window does: the bar files of the six time\n"
-                                  "steps and the 282 value lists of each pair, then its marker. Pairs that have their\n"
-                                  "marker are skipped unless --force. Name the pairs, or give --all for every pair.\n")) {
+    if (handleCommonOptions(args,
+                            "usage: quorvane-data precalc [PAIR...] [--all] [--force] [--program-dir DIR]\n"
+                            "Pre-calculates pairs as the program's window does: the bar files of the six time\n"
+                            "steps and the 282 value lists of each pair, then its marker. Pairs that have their\n"
+                            "marker are skipped unless --force. Name the pairs, or give --all for every pair.\n")) {
         return 0;
     }
     std::vector<TPair> pairs;
@@ -70,15 +71,16 @@ int runPrecalc(const std::vector<std::string>& words) {
         throw UsageError("name the pairs or give --all");
     }
     createDataFolders();
-    const bool enoughSpace = args.has("--all") || pairs.size() > 1 ? hasDiskSpaceForAllPairs() : hasDiskSpaceForUsdJpy();
+    const bool enoughSpace =
+        args.has("--all") || pairs.size() > 1 ? hasDiskSpaceForAllPairs() : hasDiskSpaceForUsdJpy();
     if (!enoughSpace) {
-        std::cerr << "quorvane-data precalc: too little free space for the results in " << getDataFolder()
-                  << " (" << (args.has("--all") || pairs.size() > 1 ? "20 GiB" : "1 GiB") << " needed)\n";
+        std::cerr << "quorvane-data precalc: too little free space for the results in " << getDataFolder() << " ("
+                  << (args.has("--all") || pairs.size() > 1 ? "20 GiB" : "1 GiB") << " needed)\n";
         return 1;
     }
     TerminalProgress terminal;
-    TPrecalculation engine({[&](const std::string& s) { terminal.status(s); },
-                            [&](double v) { terminal.progress(v); }});
+    TPrecalculation engine(
+        {[&](const std::string& s) { terminal.status(s); }, [&](double v) { terminal.progress(v); }});
     const auto start = std::chrono::steady_clock::now();
     try {
         engine.runAllPairs(pairs, args.has("--force"));
@@ -88,7 +90,6 @@ int runPrecalc(const std::vector<std::string>& words) {
     }
     terminal.progress(100);
     terminal.done();
-    std::printf("Done in %.1f s.\n",
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    std::printf("Done in %.1f s.\n", std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     return 0;
 }

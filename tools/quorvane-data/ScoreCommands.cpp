@@ -13,9 +13,15 @@
 namespace {
 
 // Display rounding: to the nearest integer, ties to even.
-long rounded(double v) { return std::lround(std::nearbyint(v)); }
-long yen(float profit) { return rounded(static_cast<double>(profit) * 1000); }
-long percent(float rate) { return rounded(static_cast<double>(rate) * 100); }
+long rounded(double v) {
+    return std::lround(std::nearbyint(v));
+}
+long yen(float profit) {
+    return rounded(static_cast<double>(profit) * 1000);
+}
+long percent(float rate) {
+    return rounded(static_cast<double>(rate) * 100);
+}
 
 std::string single(float v) {
     char buffer[32];
@@ -24,21 +30,30 @@ std::string single(float v) {
 }
 
 void printCsv(const TQuorvaneResult& r) {
-    const std::pair<const char*, float> floats[] = {
-        {"totalProfit", r.totalProfit},         {"netTotalProfit", r.netTotalProfit},
-        {"winProfit", r.winProfit},             {"lossProfit", r.lossProfit},
-        {"netWinProfit", r.netWinProfit},       {"netLossProfit", r.netLossProfit},
-        {"winRate", r.winRate},                 {"netWinRate", r.netWinRate},
-        {"averageWin", r.averageWin},           {"averageLoss", r.averageLoss},
-        {"netAverageWin", r.netAverageWin},     {"netAverageLoss", r.netAverageLoss},
-        {"profitFactor", r.profitFactor},       {"netProfitFactor", r.netProfitFactor},
-        {"payoffRatio", r.payoffRatio},         {"netPayoffRatio", r.netPayoffRatio},
-        {"rating", r.rating},                   {"barRatings0", r.barRatings[0]},
-        {"barRatings1", r.barRatings[1]},       {"barRatings2", r.barRatings[2]},
-        {"barRatings3", r.barRatings[3]}};
+    const std::pair<const char*, float> floats[] = {{"totalProfit", r.totalProfit},
+                                                    {"netTotalProfit", r.netTotalProfit},
+                                                    {"winProfit", r.winProfit},
+                                                    {"lossProfit", r.lossProfit},
+                                                    {"netWinProfit", r.netWinProfit},
+                                                    {"netLossProfit", r.netLossProfit},
+                                                    {"winRate", r.winRate},
+                                                    {"netWinRate", r.netWinRate},
+                                                    {"averageWin", r.averageWin},
+                                                    {"averageLoss", r.averageLoss},
+                                                    {"netAverageWin", r.netAverageWin},
+                                                    {"netAverageLoss", r.netAverageLoss},
+                                                    {"profitFactor", r.profitFactor},
+                                                    {"netProfitFactor", r.netProfitFactor},
+                                                    {"payoffRatio", r.payoffRatio},
+                                                    {"netPayoffRatio", r.netPayoffRatio},
+                                                    {"rating", r.rating},
+                                                    {"barRatings0", r.barRatings[0]},
+                                                    {"barRatings1", r.barRatings[1]},
+                                                    {"barRatings2", r.barRatings[2]},
+                                                    {"barRatings3", r.barRatings[3]}};
     const std::pair<const char*, std::int32_t> counts[] = {
-        {"testCount", r.testCount},   {"sessionCount", r.sessionCount}, {"winCount", r.winCount},
-        {"lossCount", r.lossCount},   {"evenCount", r.evenCount},       {"netWinCount", r.netWinCount},
+        {"testCount", r.testCount},       {"sessionCount", r.sessionCount}, {"winCount", r.winCount},
+        {"lossCount", r.lossCount},       {"evenCount", r.evenCount},       {"netWinCount", r.netWinCount},
         {"netLossCount", r.netLossCount}, {"netEvenCount", r.netEvenCount}};
     std::cout << "name,value\n";
     for (const auto& [name, value] : counts) {
@@ -118,7 +133,8 @@ void printSummary(const TQuorvaneResult& r) {
                 percent(r.barRatings[1]), percent(r.barRatings[2]), percent(r.barRatings[3]));
     printTable(r, "Average rating by pair and time scale (0-100)",
                [](const TScoreCell& c) { return percent(c.getAverageRating()); });
-    printTable(r, "Best test profit by pair and time scale (yen)", [](const TScoreCell& c) { return yen(c.maxProfit); });
+    printTable(r, "Best test profit by pair and time scale (yen)",
+               [](const TScoreCell& c) { return yen(c.maxProfit); });
 }
 
 } // namespace

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     }
     setMessageSink([](MessageKind, const std::string& text) { std::cerr << text << '\n'; });
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
-        {"demo", runDemo},       {"import", runImport}, {"rates", runRates},
+        {"demo", runDemo},       {"import", runImport},   {"rates", runRates},
         {"inspect", runInspect}, {"precalc", runPrecalc}, {"scores", runScores}};
     auto command = commands.find(words[0]);
     if (command == commands.end()) {
