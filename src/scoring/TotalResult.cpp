@@ -7,6 +7,7 @@
 #include "platform/FileIo.h"
 #include "platform/TextFile.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
@@ -193,12 +194,18 @@ std::string TQuorvaneResult::load() {
         return {};
     }
     // Keep the damaged file as it is, so that the next save loses nothing that was stored.
-    std::string copy = fileName_ + ".damaged-" + formatDate(nowDateTime()).replace(4, 1, "").replace(6, 1, "") + "-" +
-                       formatTime(nowDateTime()).replace(2, 1, "").replace(4, 1, "");
+    const CalendarTime now = decodeDateTime(nowDateTime());
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", now.year, now.month, now.day, now.hour, now.minute,
+                  now.second);
+    const std::string copy = fileName_ + ".damaged-" + stamp;
     std::error_code ec;
     std::filesystem::copy_file(fileName_, copy, std::filesystem::copy_options::skip_existing, ec);
-    showMessage(MessageKind::Error, "成績ファイル \"" + fileName_ + "\" の " + badLines +
-                                        " 行目を読み込めませんでした。元のファイルは \"" + copy +
-                                        "\" に保存してあります。");
+    const std::string unread = "成績ファイル \"" + fileName_ + "\" の " + badLines + " 行目を読み込めませんでした。";
+    if (ec) {
+        showMessage(MessageKind::Error, unread + "元のファイルの写しも作れませんでした (" + ec.message() + ")。");
+        return {};
+    }
+    showMessage(MessageKind::Error, unread + "元のファイルは \"" + copy + "\" に保存してあります。");
     return copy;
 }
