@@ -17,7 +17,7 @@ THistoricalData makeMinuteSeries() {
     std::uniform_int_distribution<int> spread(1, 12);
     double price = 119000;
     for (THistoricalRecord& r : s.items()) {
-        const int dow = dayOfWeek(minuteToDateTime(r.time)); // 1 = Sunday
+        const int dow = dayOfWeekOfStamp(r.time);
         const int hour = r.time / 60 % 24;
         if ((dow == 7 && hour >= 7) || dow == 1 || (dow == 2 && hour < 7) || rng() % 50 == 0) {
             continue;

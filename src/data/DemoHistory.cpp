@@ -125,10 +125,9 @@ double TDemoMarket::anchorLevel(TPair pair, std::int32_t time) {
 }
 
 bool TDemoMarket::isMarketOpen(std::int32_t time) {
-    const std::int32_t day = time / 1440;
     const int hour = time % 1440 / 60;
-    const int dow = static_cast<int>((day + 6) % 7); // 0 = Sunday; 2000-01-01 was a Saturday
-    if (dow == 0 || (dow == 6 && hour >= 7) || (dow == 1 && hour < 7)) {
+    const int dow = dayOfWeekOfStamp(time);
+    if (dow == 1 || (dow == 7 && hour >= 7) || (dow == 2 && hour < 7)) {
         return false;
     }
     const CalendarTime t = decodeDateTime(minuteToDateTime(time));

@@ -286,8 +286,8 @@ double THistoryImport::weekdayCoverage(const THistoricalData& series) {
     long weekdayMinutes = 0;
     long covered = 0;
     for (const THistoricalRecord& r : series.items()) {
-        const int dow = static_cast<int>(((r.time / 1440) % 7 + 7 + 6) % 7); // 0 = Sunday
-        if (dow == 0 || dow == 6) {
+        const int dow = dayOfWeekOfStamp(r.time);
+        if (dow == 1 || dow == 7) {
             continue;
         }
         ++weekdayMinutes;

@@ -163,12 +163,11 @@ void TPrecalculation::generateValueLists(TPair pair) {
         loaded.load(pair, TQuorvaneTimeStep(q).getTimeStep());
         return loaded;
     };
-    THistoricalData daySeries;
-    if (cached) {
-        daySeries.assign(cachedSeries_[TQuorvaneTimeStep::count - 1]);
-    } else {
-        daySeries.load(pair, TTimeStep(TTimeStep::oneDay));
+    THistoricalData loadedDays;
+    if (!cached) {
+        loadedDays.load(pair, TTimeStep(TTimeStep::oneDay));
     }
+    const THistoricalData& daySeries = cached ? cachedSeries_[TQuorvaneTimeStep::count - 1] : loadedDays;
     for (int q = 0; q < TQuorvaneTimeStep::count; ++q) {
         buildValueLists(seriesOf(q), daySeries, writer_);
     }

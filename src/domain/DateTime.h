@@ -54,6 +54,12 @@ struct TIDateTime {
     std::string getToDateTimeString() const { return formatShortDateTime(getDateTime()); }
 };
 
+// Day of the week of a minute stamp: 1 = Sunday … 7 = Saturday (2000-01-01 was a Saturday).
+constexpr int dayOfWeekOfStamp(std::int32_t stamp) {
+    const std::int32_t days = (stamp >= 0 ? stamp : stamp - (minutesPerDay - 1)) / minutesPerDay;
+    return static_cast<int>(((days % 7) + 7 + 6) % 7) + 1;
+}
+
 // Midnight of the stamp's day as a minute stamp.
 constexpr std::int32_t dateStampOf(std::int32_t stamp) {
     std::int32_t r = stamp % minutesPerDay;

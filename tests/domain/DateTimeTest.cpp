@@ -32,6 +32,9 @@ TEST(DateTimeTest, CalendarArithmetic) {
     EXPECT_EQ(t.millisecond, 500);
     EXPECT_EQ(dayOfWeek(encodeDateTime(2007, 1, 1)), 2);   // a Monday
     EXPECT_EQ(dayOfWeek(encodeDateTime(2010, 12, 25)), 7); // a Saturday
+    for (std::int32_t stamp = stamp2007 - 3000; stamp < stamp2007 + 20 * 1440; stamp += 397) {
+        ASSERT_EQ(dayOfWeekOfStamp(stamp), dayOfWeek(minuteToDateTime(stamp))) << stamp;
+    }
     EXPECT_FALSE(isValidDate(2009, 2, 29));
     EXPECT_TRUE(isValidDate(2000, 2, 29));
 }
